@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Kortiv needs to build and test, when run as
+# root and something is missing. Nothing else is fetched.
+set -euo pipefail
+packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libjpeg62-turbo-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -eq 0 ]; then exit 0; fi
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Не хватает пакетов: ${missing[*]} (установите их от имени root)" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"
