@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kortiv {
+
+// The first `max_bytes` bytes of a file (fewer when it is shorter);
+// nothing when it cannot be opened.
+std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t max_bytes);
+
+// The length of a file; nothing when it cannot be opened.
+std::optional<std::size_t> FileLength(const std::string& path);
+
+// Writes `bytes` to a new file beside `path` and renames it over `path`, so
+// that a failed or interrupted write leaves the old file as it was.
+bool WriteFileReplacing(const std::string& path, std::string_view bytes);
+
+}  // namespace kortiv
