@@ -4,6 +4,9 @@ namespace kortiv::calc_cli {
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
+      {"example", "example K -o FILE.krt", RunExample},
+      {"copy", "copy IN.krt OUT.krt", RunCopy},
+      {"info", "info MODEL.krt", RunInfo},
   };
   return commands;
 }
