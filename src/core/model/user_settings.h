@@ -23,7 +23,8 @@ inline constexpr int kColourCount = 17;
 inline constexpr int kWindowColour = 15;  // the system window background
 inline constexpr int kMenuColour = 16;    // the system menu colour
 // The colour of a colour code; codes 15 and 16 give the usual light system
-// colours, which the ui may replace with the desktop's own.
+// colours, which the ui may replace with the desktop's own. A code outside
+// the table gives black.
 Rgb ColourOf(int code);
 
 enum class LineStyle : int { kSolid = 0, kDash = 1, kDot = 2, kDashDot = 3 };
@@ -51,11 +52,14 @@ inline constexpr const char* kSettingsFileName = "Kortiv.usr";
 inline constexpr int kSettingsFileSize = 198;
 
 // Reads the settings file; whatever is missing or unreadable keeps its
-// default. Nothing is reported.
+// default, and methods, colour codes, line styles and widths are kept to
+// their ranges. Nothing is reported.
 UserSettings LoadUserSettings(const std::string& path);
 
+// The 198 bytes of the settings file.
+std::string EncodeUserSettings(const UserSettings& settings);
+
 // Writes the settings file; reports a file that cannot be created.
-bool SaveUserSettings(const UserSettings& settings, const std::string& path,
-                      Messenger& messenger);
+bool SaveUserSettings(const UserSettings& settings, const std::string& path, Messenger& messenger);
 
 }  // namespace kortiv
