@@ -35,6 +35,12 @@ int Scheme::AppendElement(int code, int orientation, Cell stored) {
   return n;
 }
 
+void Scheme::RemoveRecord(int n) {
+  std::copy(table_.begin() + n, table_.begin() + element_count_, table_.begin() + n - 1);
+  table_[element_count_ - 1] = ElementRecord{};
+  --element_count_;
+}
+
 void Scheme::Load(const std::vector<ElementRecord>& records, const std::vector<float>& params,
                   int block_count) {
   Clear();

@@ -32,6 +32,10 @@ class Scheme {
   // Appends an element with the code's catalogue parameter count and no
   // parameter block; returns its number.
   int AppendElement(int code, int orientation, Cell stored);
+  // Removes element n's record: elements n+1.. move one number down and the
+  // freed last record is zeroed. Its block and control point are the
+  // caller's to release first.
+  void RemoveRecord(int n);
   // Replaces the whole scheme (model file, examples): records for elements
   // 1..records.size(), the parameter values 0..params.size()-1.
   void Load(const std::vector<ElementRecord>& records, const std::vector<float>& params,
