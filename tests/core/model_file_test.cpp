@@ -204,9 +204,9 @@ TEST_F(ModelFileTest, ImpossibleCountsAreRefused) {
     std::size_t offset;
     std::uint32_t value;
   };
-  for (const Case c :
-       {Case{56, 0xFFFFFFFF}, Case{60, 0xFFFFFFFF}, Case{64, 0xFFFFFFFF}, Case{60, 2}, Case{64, 20},
-        Case{56, 20}, Case{60, 40}, Case{56, 0x7FFFFFFF}, Case{60, 0x7FFFFFFF}}) {
+  for (const Case c : {Case{56, 0xFFFFFFFF}, Case{60, 0xFFFFFFFF}, Case{64, 0xFFFFFFFF},
+                       Case{60, 2}, Case{64, 20}, Case{64, 10}, Case{64, 12}, Case{56, 20},
+                       Case{60, 40}, Case{56, 0x7FFFFFFF}, Case{60, 0x7FFFFFFF}}) {
     SCOPED_TRACE(c.offset);
     SCOPED_TRACE(c.value);
     std::string image = good;
@@ -247,6 +247,9 @@ TEST_F(ModelFileTest, RecordsThatBreakTheTableInvariantsAreRefused) {
       {"two elements in one cell", 2, 0, PackPosition({2, 1})},
       {"position out of range", 2, 0, PackPosition({5001, 0})},
       {"negative position", 2, 0, -1},
+      {"a code outside the catalogue", 2, 1, 600 * 10000},
+      {"a count other than the catalogue's", 8, 1, 200 * 10000 + 2},
+      {"a general element with too few values", 8, 1, 212 * 10000 + 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -254,6 +257,17 @@ TEST_F(ModelFileTest, RecordsThatBreakTheTableInvariantsAreRefused) {
     PutWord(image, RecordWord(c.n, c.word), static_cast<std::uint32_t>(c.value));
     ExpectRejectedAndExampleKept(image);
   }
+}
+
+TEST_F(ModelFileTest, AGeneralElementKeepsTheCountOfItsOrders) {
+  const int general = scheme.AppendElement(212, 0, {1, 1});
+  scheme.AllocateParamBlock(general);
+  scheme.ResizeParamBlock(general, 12);
+  const std::string image = EncodeModelImage(scheme, "");
+  Scheme read(messages);
+  ASSERT_TRUE(DecodeModelImage(image, "m.krt", read).ok);
+  EXPECT_EQ(read.GetParamCount(1), 12);
+  EXPECT_EQ(read.ParamTop(), 15);
 }
 
 TEST_F(ModelFileTest, RandomImagesNeverBreakTheReader) {

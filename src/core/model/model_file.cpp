@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/catalogue.h"
 #include "model/scheme.h"
 #include "support/file_io.h"
 #include "support/messenger.h"
@@ -78,11 +79,22 @@ RecordFields Fields(const ElementRecord& record) {
   return {code, record.CodeWord - code * 10000, address, (record.AttrWord - address * 100) / 4};
 }
 
+// A catalogue code with its catalogue count; the general element's count
+// follows its orders and is at least 4.
+bool CountFitsCode(int code, int count) {
+  constexpr int kGeneralLeastCount = 4;
+  if (code == kGeneralLinearCode) return count >= kGeneralLeastCount;
+  for (const CatalogueEntry& entry : Catalogue()) {
+    if (entry.code == code) return entry.param_count == count;
+  }
+  return false;
+}
+
 // Whether the records keep the table's invariants, so that no later access
-// through them leaves the arrays: words in range, parameter blocks inside
-// the store and apart, control points numbered 1..k once each, one element
-// per cell.
-bool RecordsAreSound(const std::vector<ElementRecord>& records, int param_top) {
+// through them leaves the arrays: words in range, known codes with their
+// counts, parameter blocks inside the store, apart and counted, control
+// points numbered 1..k once each, one element per cell.
+bool RecordsAreSound(const std::vector<ElementRecord>& records, const Counts& counts) {
   std::set<std::int32_t> positions;
   std::vector<std::pair<int, int>> blocks;
   std::vector<int> control_points;
@@ -93,14 +105,16 @@ bool RecordsAreSound(const std::vector<ElementRecord>& records, int param_top) {
     }
     if (!positions.insert(record.Position).second) return false;
     const RecordFields f = Fields(record);
+    if (!CountFitsCode(f.code, f.param_count)) return false;
     if (f.control_point > Scheme::kControlPointMax) return false;
     if (f.control_point > 0) control_points.push_back(f.control_point);
     if (f.address == 0) continue;
-    if (f.address < Scheme::kFirstBlockAddress || f.address + f.param_count > param_top) {
+    if (f.address < Scheme::kFirstBlockAddress || f.address + f.param_count > counts.param_top) {
       return false;
     }
     if (f.param_count > 0) blocks.emplace_back(f.address, f.address + f.param_count);
   }
+  if (static_cast<int>(blocks.size()) != counts.blocks) return false;
   std::sort(blocks.begin(), blocks.end());
   for (std::size_t i = 1; i < blocks.size(); ++i) {
     if (blocks[i].first < blocks[i - 1].second) return false;
@@ -195,7 +209,7 @@ ModelReadResult DecodeModelImage(std::string_view image, const std::string& path
     return {};
   }
   std::vector<ElementRecord> records = RecordsOfImage(image, counts->elements);
-  if (!RecordsAreSound(records, counts->param_top)) {
+  if (!RecordsAreSound(records, *counts)) {
     ReportFormat(scheme.messenger(), path);
     return {};
   }
