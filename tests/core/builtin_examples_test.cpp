@@ -67,14 +67,6 @@ TEST_F(BuiltinExamplesTest, EveryExampleLaysOutItsBlocksInElementOrderFromAddres
   EXPECT_TRUE(messages.entries.empty());
 }
 
-TEST_F(BuiltinExamplesTest, CaptionsAndHintsOfTheButtons) {
-  ASSERT_EQ(BuiltinExamples().size(), 6u);
-  EXPECT_EQ(BuiltinExamples()[3].caption, "Схемы без ОС");
-  EXPECT_EQ(BuiltinExamples()[3].hint, "Схемы без обратных связей");
-  EXPECT_EQ(BuiltinExamples()[5].caption, "Сложная схема с ОС");
-  EXPECT_EQ(BuiltinExamples()[5].hint, "Сложная схема с обратной связью");
-}
-
 TEST_F(BuiltinExamplesTest, ANumberOutsideOneToSixChangesNothing) {
   LoadBuiltinExample(scheme, 5);
   EXPECT_EQ(LoadBuiltinExample(scheme, 0), "");
