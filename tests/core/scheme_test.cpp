@@ -46,17 +46,16 @@ TEST_F(SchemeTest, SettersRejectOutOfRangeValuesWithTheirMessages) {
   scheme.SetParamAddress(n, -1);
   scheme.SetCellPosition(n, 0, 5000);
   scheme.SetCellPosition(n, 0, 5001);
-  EXPECT_EQ(messages.Texts(),
-            (std::vector<std::string>{
-                "Error: Значение кода элемента не более 10000!",
-                "Error: Значение кода элемента не более 10000!",
-                "Error: Код ориентации элемента не более 3!",
-                "Setting error: Значение номера точки наблюдения вне диапазона!",
-                "Error: Значение адреса параметров элемента более ParsMax!",
-                "Error: Значение адреса параметров элемента не более 1000000!",
-                "Error: Значения координат элемента не более 5000!",
-                "Error: Значения координат элемента не более 5000!",
-            }));
+  EXPECT_EQ(messages.Texts(), (std::vector<std::string>{
+                                  "Error: Значение кода элемента не более 10000!",
+                                  "Error: Значение кода элемента не более 10000!",
+                                  "Error: Код ориентации элемента не более 3!",
+                                  "Setting error: Значение номера точки наблюдения вне диапазона!",
+                                  "Error: Значение адреса параметров элемента более ParsMax!",
+                                  "Error: Значение адреса параметров элемента не более 1000000!",
+                                  "Error: Значения координат элемента не более 5000!",
+                                  "Error: Значения координат элемента не более 5000!",
+                              }));
   EXPECT_EQ(scheme.GetStoredPosition(n), (Cell{1, 1}));
 }
 
