@@ -13,19 +13,19 @@ namespace {
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 
 // A time run with two control points and three points.
-RunState ThreePoints() {
-  RunState run;
+void FillThreePoints(RunState& run) {
   run.kind = RunKind::kTime;
   run.control_points = 2;
   run.last_point = 2;
   run.result_store = {0.0f, 1.0f,  -4.0f,  //
                       0.5f, 3.0f,  kNaN,   //
                       1.0f, -2.0f, 7.0f};
-  return run;
 }
 
 TEST(ColumnExtremes, EveryColumnOverAllPointsPassingOverNaN) {
-  const ColumnExtremes extremes = CollectExtremes(ThreePoints());
+  RunState run;
+  FillThreePoints(run);
+  const ColumnExtremes extremes = CollectExtremes(run);
   ASSERT_EQ(extremes.columns.size(), 3u);
   EXPECT_EQ(extremes.columns[0].min, 0.0f);
   EXPECT_EQ(extremes.columns[0].max, 1.0f);
@@ -36,7 +36,8 @@ TEST(ColumnExtremes, EveryColumnOverAllPointsPassingOverNaN) {
 }
 
 TEST(ColumnExtremes, OnlyPointsUpToTheLastOneCount) {
-  RunState run = ThreePoints();
+  RunState run;
+  FillThreePoints(run);
   run.last_point = 1;  // lowered by divergence; the third row is stale
   const ColumnExtremes extremes = CollectExtremes(run);
   EXPECT_EQ(extremes.columns[1].min, 1.0f);
