@@ -1,8 +1,9 @@
-// The six schemes of the element library, analysed; the expected tables
-// were worked out by hand from the walking, simplifying and sorting rules.
+// The six built-in example schemes, analysed; the expected tables were
+// worked out by hand from the walking, simplifying and sorting rules.
 #include <gtest/gtest.h>
 
 #include "analysis_fixture.h"
+#include "model/builtin_examples.h"
 
 namespace kortiv {
 namespace {
@@ -11,19 +12,7 @@ using test::AnalysisBench;
 
 TEST(AnalysisExamples, LinearSchemesLoseTheirWiresAndCountTheCrossingTwice) {
   AnalysisBench b;
-  test::Place(b.scheme, {{2, 1, 100, 0, 1},
-                         {2, 2, 4, 0},
-                         {2, 3, 1, 0},
-                         {2, 4, 3, 3},
-                         {1, 4, 3, 2},
-                         {1, 3, 300, 2, 2},
-                         {1, 2, 3, 1},
-                         {3, 2, 200, 1},
-                         {5, 1, 104, 0, 3},
-                         {5, 2, 1, 0},
-                         {5, 3, 201, 0, 4},
-                         {5, 4, 2, 1},
-                         {6, 4, 202, 1, 5}});
+  LoadBuiltinExample(b.scheme, 1);
   EXPECT_TRUE(b.Analyse().empty());
   EXPECT_TRUE(b.graph.built);
   EXPECT_EQ(b.Text(),
@@ -38,25 +27,7 @@ TEST(AnalysisExamples, LinearSchemesLoseTheirWiresAndCountTheCrossingTwice) {
 
 TEST(AnalysisExamples, BranchingSchemeDropsIdleForkOutputs) {
   AnalysisBench b;
-  test::Place(b.scheme, {{1, 1, 100, 0, 1},
-                         {1, 2, 5, 0},
-                         {1, 3, 201, 0, 2},
-                         {2, 2, 202, 1, 3},
-                         {5, 1, 100, 0},
-                         {5, 2, 8, 0},
-                         {4, 2, 300, 3},
-                         {5, 3, 201, 0},
-                         {6, 2, 202, 1},
-                         {6, 3, 2, 0},
-                         {6, 4, 1, 0},
-                         {6, 5, 1, 0},
-                         {6, 6, 5, 0},
-                         {7, 4, 202, 0},
-                         {7, 3, 6, 0},
-                         {7, 2, 6, 1},
-                         {7, 6, 203, 1},
-                         {6, 7, 201, 0},
-                         {8, 6, 300, 1}});
+  LoadBuiltinExample(b.scheme, 2);
   EXPECT_TRUE(b.Analyse().empty());
   EXPECT_TRUE(b.graph.built);
   EXPECT_EQ(b.Text(),
@@ -75,24 +46,7 @@ TEST(AnalysisExamples, BranchingSchemeDropsIdleForkOutputs) {
 
 TEST(AnalysisExamples, ConvergingSchemeMergesTheSubtractionIntoTheSummator) {
   AnalysisBench b;
-  test::Place(b.scheme, {{2, 1, 100, 0, 1},
-                         {1, 2, 104, 1, 2},
-                         {2, 3, 201, 0, 3},
-                         {2, 2, 19, 0},
-                         {5, 1, 100, 0},
-                         {6, 4, 12, 0},
-                         {4, 2, 100, 1},
-                         {5, 3, 300, 0},
-                         {6, 2, 1, 0},
-                         {6, 3, 1, 0},
-                         {7, 2, 13, 0},
-                         {6, 1, 100, 0},
-                         {8, 2, 100, 3},
-                         {7, 4, 3, 3},
-                         {7, 3, 1, 0},
-                         {5, 2, 10, 0},
-                         {5, 4, 2, 1},
-                         {7, 1, 100, 0}});
+  LoadBuiltinExample(b.scheme, 3);
   EXPECT_TRUE(b.Analyse().empty());
   EXPECT_TRUE(b.graph.built);
   EXPECT_EQ(b.Text(),
@@ -111,12 +65,7 @@ TEST(AnalysisExamples, ConvergingSchemeMergesTheSubtractionIntoTheSummator) {
 
 TEST(AnalysisExamples, SchemeWithoutFeedbackPlacesProducersFirst) {
   AnalysisBench b;
-  test::Place(b.scheme,
-              {{2, 1, 100, 0, 1}, {1, 2, 2, 0},   {2, 2, 8, 0},   {3, 2, 3, 0},     {1, 3, 200, 0},
-               {2, 3, 201, 0},    {3, 3, 202, 0}, {1, 4, 2, 1},   {2, 4, 12, 0, 2}, {3, 4, 3, 3},
-               {5, 1, 100, 0},    {6, 3, 104, 3}, {6, 5, 101, 3}, {5, 8, 13, 0},    {6, 8, 3, 3},
-               {5, 7, 200, 0},    {6, 7, 201, 0}, {5, 6, 5, 0},   {6, 6, 3, 0},     {5, 5, 9, 0},
-               {5, 4, 201, 0},    {5, 3, 9, 0},   {5, 2, 300, 0}});
+  LoadBuiltinExample(b.scheme, 4);
   EXPECT_TRUE(b.Analyse().empty());
   EXPECT_TRUE(b.graph.built);
   EXPECT_EQ(b.Text(),
@@ -138,13 +87,7 @@ TEST(AnalysisExamples, SchemeWithoutFeedbackPlacesProducersFirst) {
 
 TEST(AnalysisExamples, FeedbackSchemeGetsOneContourAroundTheSubtraction) {
   AnalysisBench b;
-  test::Place(b.scheme, {{1, 1, 101, 0, 1},
-                         {1, 2, 13, 0, 2},
-                         {1, 3, 201, 0, 3},
-                         {1, 4, 5, 0},
-                         {2, 4, 2, 2},
-                         {2, 3, 1, 2},
-                         {2, 2, 2, 3}});
+  LoadBuiltinExample(b.scheme, 5);
   EXPECT_TRUE(b.Analyse().empty());
   EXPECT_TRUE(b.graph.built);
   EXPECT_EQ(b.Text(),
@@ -156,19 +99,7 @@ TEST(AnalysisExamples, FeedbackSchemeGetsOneContourAroundTheSubtraction) {
 
 TEST(AnalysisExamples, ComplexFeedbackSchemeFoldsTheForkAndOrdersTheContour) {
   AnalysisBench b;
-  test::Place(b.scheme, {{2, 1, 100, 0},
-                         {2, 2, 300, 0, 1},
-                         {2, 7, 5, 0},
-                         {2, 5, 10, 0, 2},
-                         {2, 3, 13, 0, 3},
-                         {1, 5, 104, 1},
-                         {3, 7, 2, 2},
-                         {3, 3, 2, 3},
-                         {3, 6, 1, 2},
-                         {2, 6, 201, 0},
-                         {3, 5, 200, 2},
-                         {2, 4, 201, 0},
-                         {3, 4, 202, 2}});
+  LoadBuiltinExample(b.scheme, 6);
   EXPECT_TRUE(b.Analyse().empty());
   EXPECT_TRUE(b.graph.built);
   EXPECT_EQ(b.Text(),

@@ -7,6 +7,8 @@ const std::vector<Command>& Commands() {
       {"example", "example K -o FILE.krt", RunExample},
       {"copy", "copy IN.krt OUT.krt", RunCopy},
       {"info", "info MODEL.krt", RunInfo},
+      {"check", "check MODEL.krt [--yes]", RunCheck},
+      {"graph", "graph MODEL.krt [--yes]", RunGraph},
   };
   return commands;
 }

@@ -25,5 +25,7 @@ const std::vector<Command>& Commands();
 int RunExample(const Arguments& args);
 int RunCopy(const Arguments& args);
 int RunInfo(const Arguments& args);
+int RunCheck(const Arguments& args);
+int RunGraph(const Arguments& args);
 
 }  // namespace kortiv::calc_cli

@@ -7,6 +7,7 @@
 #include "analysis/chain_walk.h"
 #include "analysis/ordering.h"
 #include "analysis/simplify.h"
+#include "model/clipboard.h"
 #include "model/scheme.h"
 #include "support/messenger.h"
 
@@ -60,16 +61,20 @@ std::unordered_set<int> ChainedElements(const ChainGraph& g) {
   return chained;
 }
 
+void Redraw(const AnalysisHooks& hooks, int element) {
+  if (hooks.redraw_element && element > 0) hooks.redraw_element(element);
+}
+
 // Takes control point v off element n; the higher ones move down by one.
 void RemoveControlPoint(Scheme& scheme, int n, const AnalysisHooks& hooks) {
   const int v = scheme.GetControlPoint(n);
   scheme.SetControlPoint(n, 0);
-  if (hooks.redraw_control_point) hooks.redraw_control_point(n);
+  Redraw(hooks, n);
   for (int m = 1; m <= scheme.ElementCount(); ++m) {
     const int other = scheme.GetControlPoint(m);
     if (other <= v) continue;
     scheme.SetControlPoint(m, other - 1);
-    if (hooks.redraw_control_point) hooks.redraw_control_point(m);
+    Redraw(hooks, m);
   }
   scheme.SetControlPointCount(scheme.ControlPointCount() - 1);
 }
@@ -109,7 +114,7 @@ bool InputsConnected(const ChainGraph& g, Messenger& messenger) {
 
 void AnalyseScheme(Scheme& scheme, ChainGraph& graph, Messenger& messenger, AnalysisStatus& status,
                    const AnalysisHooks& hooks) {
-  if (hooks.cancel_pending_cut) hooks.cancel_pending_cut();
+  if (hooks.clipboard) Redraw(hooks, CancelPendingCut(*hooks.clipboard));
   status.ShowPhase(kAnalysing);
   graph.Reset(0, 0);
   const SchemeCensus census = TakeCensus(scheme);

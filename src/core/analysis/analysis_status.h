@@ -5,6 +5,8 @@
 
 namespace kortiv {
 
+struct Clipboard;
+
 // Where the analysis reports its phase ("Идёт анализ схемы", "Анализ схемы
 // завершён"); the desktop program shows it in panel 0 of its status bar.
 class AnalysisStatus {
@@ -13,13 +15,13 @@ class AnalysisStatus {
   virtual void ShowPhase(std::string_view text) = 0;
 };
 
-// What the analysis asks of the editor, when there is one.
+// What the analysis touches outside the scheme, when there is an editor.
 struct AnalysisHooks {
-  // Cancels a cut that waits for its paste and redraws its element.
-  std::function<void()> cancel_pending_cut;
-  // Redraws the control-point mark of an element whose number changed
-  // (0: the mark is erased).
-  std::function<void(int element)> redraw_control_point;
+  // A pending cut in it is cancelled before the analysis starts.
+  Clipboard* clipboard = nullptr;
+  // Redraws an element's cell: the hatch of a cancelled cut goes, a changed
+  // control-point mark is drawn anew (or erased when it went to 0).
+  std::function<void(int element)> redraw_element;
 };
 
 }  // namespace kortiv
