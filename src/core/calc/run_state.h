@@ -1,6 +1,8 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace kortiv {
@@ -27,6 +29,10 @@ struct RunState {
 
   // Left by the sweep generator for the plot window; -1 in a time run.
   int freq_plot_kind = -1;
+
+  // White noise seeds every evaluation from a fine clock; tests fix the
+  // clock's part here. Either way the element number is mixed in.
+  std::optional<std::uint64_t> noise_seed;
 
   // Per point j: W = kind * V + 1 floats from W * j: the moment or angular
   // frequency, then the value (time) or Re, Im (frequency) of each control

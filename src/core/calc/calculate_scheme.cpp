@@ -1,0 +1,221 @@
+#include "calc/calculate_scheme.h"
+
+#include <algorithm>
+#include <chrono>
+#include <new>
+#include <string_view>
+
+#include "analysis/chain_graph.h"
+#include "calc/chain_steps.h"
+#include "calc/contour.h"
+#include "calc/point_count.h"
+#include "calc/status_texts.h"
+#include "elements/element_models.h"
+#include "elements/sources.h"
+#include "model/catalogue.h"
+#include "model/scheme.h"
+#include "support/messenger.h"
+#include "support/status_bar.h"
+
+namespace kortiv {
+namespace {
+
+constexpr int kFirstSourceCode = 100;
+constexpr int kLastSourceCode = 199;
+constexpr int kLastForkCode = 8;
+
+constexpr std::string_view kFeedbackInFrequencyRun = "ЧХ в цепях с ОС ещё не строим!";
+constexpr std::string_view kTooManyPoints = "Слишком большое число точек расчёта!";
+
+void ShowStatus(StatusBar& status, std::string_view phase, std::string_view duration) {
+  status.SetText(kPhasePanel, phase);
+  status.SetText(kDurationPanel, duration);
+  status.SetText(kSparePanel, "");
+  status.Repaint();
+}
+
+// Ends a run that was refused before anything was allocated: the earlier
+// results stay.
+void Refuse(CalcContext& context, std::string_view text) {
+  context.messenger.Show(text);
+  context.run.calculating = false;
+  ShowStatus(context.status, "", "");
+}
+
+// The last point of a frequency run, or -1 after a refusal.
+long long FrequencyRunLastPoint(CalcContext& context) {
+  const ChainGraph& graph = context.graph;
+  for (int r = 0; r < graph.R; ++r) {
+    if (graph.IsContourHeader(r)) {
+      Refuse(context, kFeedbackInFrequencyRun);
+      return -1;
+    }
+  }
+  if (graph.R == 0 || context.scheme.GetCode(graph.Head(0)) != kSweepGeneratorCode) {
+    Refuse(context, "Первый элемент не ГКЧ!");
+    return -1;
+  }
+  const SweepGrid grid = SweepGridOf(context.Eval(), graph.Head(0));
+  if (grid.first_decade >= grid.last_decade) {
+    Refuse(context, "Величина m должна быть меньше величины n!");
+    return -1;
+  }
+  if (grid.points_per_decade < 1) {
+    Refuse(context, "Число точек на декаду должно быть больше 1!");
+    return -1;
+  }
+  return grid.LastPoint();
+}
+
+// The last point of a time run, or -1 after a refusal. Parameters that a
+// model file may carry unchecked are refused with the dialog's messages.
+long long TimeRunLastPointOrRefuse(CalcContext& context) {
+  const Scheme& scheme = context.scheme;
+  if (!(scheme.T0() < scheme.Tk())) {
+    Refuse(context, "Начальный момент должен быть меньше конечного!");
+    return -1;
+  }
+  if (!(scheme.H() > 0)) {
+    Refuse(context, "Шаг интегрирования должен быть положительным!");
+    return -1;
+  }
+  return TimeRunLastPoint(scheme.T0(), scheme.H(), scheme.Tk());
+}
+
+// Makes the result store, DataChains and the working series anew for
+// points 0..N; false after a refusal when they do not fit in memory.
+bool AllocateRun(CalcContext& context, RunKind kind, long long last_point, WorkingSeries& work) {
+  if (last_point > kMaxLastPoint) {
+    Refuse(context, kTooManyPoints);
+    return false;
+  }
+  RunState& run = context.run;
+  const auto points = static_cast<std::size_t>(last_point) + 1;
+  const auto per = static_cast<std::size_t>(kind);
+  const int control_points = context.scheme.ControlPointCount();
+  try {
+    run.result_store.assign((per * control_points + 1) * points, 0.0f);
+    run.data_chains.assign(points * per * context.graph.K + 1, 0.0);
+    work.input.assign(points * per, 0.0);
+    work.output.assign(points * per, 0.0);
+  } catch (const std::bad_alloc&) {
+    run.result_store = {};
+    run.data_chains = {};
+    Refuse(context, kTooManyPoints);
+    return false;
+  }
+  run.kind = kind;
+  run.last_point = static_cast<int>(last_point);
+  run.control_points = control_points;
+  run.node_count = context.graph.K;
+  run.t0 = context.scheme.T0();
+  run.h = context.scheme.H();
+  run.tk = context.scheme.Tk();
+  run.freq_plot_kind = -1;
+  run.diverged = false;
+  run.results_ready = false;
+  return true;
+}
+
+void FillMoments(RunState& run) {
+  for (int j = 0; j <= run.last_point; ++j) run.ResultAt(j, 0) = MomentOfPoint(j, run.t0, run.h);
+}
+
+// One ordinary chain row over the whole run.
+void EvaluateRow(CalcContext& context, int row, WorkingSeries& work) {
+  const int n = context.run.last_point;
+  const int head = context.graph.Head(row);
+  const int head_code = context.scheme.GetCode(head);
+  if (head_code >= kFirstSourceCode && head_code <= kLastSourceCode) {
+    EvalContext eval = context.Eval();
+    EvaluateSource(eval, head, work.input);
+  } else if (head_code > kLastForkCode) {
+    Get_for_Sums(context, row, n, head_code, work.input, 0);
+  } else {
+    Get_for_Forks(context, row, n, head_code, work.input);
+  }
+  StoreControlPoints(context, head, n, work.input);
+  EvaluateChain(context, row, n, work.input, work.output);
+  StoreNode(context, row, n, work.output);
+}
+
+void Interrupt(CalcContext& context) {
+  RunState& run = context.run;
+  run.stop_requested = false;
+  run.data_chains = {};
+  run.calculating = false;
+  run.results_ready = false;
+  ShowStatus(context.status, kInterruptedText, "");
+}
+
+void ReportDivergence(CalcContext& context) {
+  if (!context.run.diverged) return;
+  context.messenger.Show(
+      "Расчет прерван из-за расходимости процесса! Число расчитываемых точек было уменьшено. "
+      "Проверте схему, величины параметров элементов, может необходимо уменьшить шаг счёта.");
+  context.run.diverged = false;
+}
+
+}  // namespace
+
+void CalculateScheme(CalcContext& context) {
+  ChainGraph& graph = context.graph;
+  if (!graph.built && context.analyse) context.analyse();
+  if (!graph.built) return;
+
+  RunState& run = context.run;
+  ShowStatus(context.status, kCalculatingText, "");
+  const auto start = std::chrono::steady_clock::now();
+  run.calculating = true;
+  run.stop_requested = false;
+
+  const bool frequency_run = graph.has_sweep_generator;
+  const long long last_point =
+      frequency_run ? FrequencyRunLastPoint(context) : TimeRunLastPointOrRefuse(context);
+  if (last_point < 0) return;
+  WorkingSeries work;
+  if (!AllocateRun(context, frequency_run ? RunKind::kFrequency : RunKind::kTime, last_point,
+                   work)) {
+    return;
+  }
+  if (!frequency_run) FillMoments(run);
+
+  for (int row = 0; row < graph.R;) {
+    if (graph.IsContourHeader(row)) {
+      EvaluateContour(context, row, work);
+      row += 1 + std::max(graph.Length(row), 0);
+    } else {
+      EvaluateRow(context, row, work);
+      ++row;
+    }
+    if (run.stop_requested) {
+      Interrupt(context);
+      return;
+    }
+  }
+
+  ReportDivergence(context);
+  run.calculating = false;
+  run.results_ready = true;
+  ShowStatus(context.status, kCalculatedText,
+             DurationText(std::chrono::steady_clock::now() - start));
+}
+
+bool CalculatePhasePortrait(CalcContext& context) {
+  if (!context.graph.built && context.analyse) context.analyse();
+  if (!context.graph.built) return false;
+  if (context.graph.has_sweep_generator) {
+    context.messenger.Show("Фазовый портрет в схеме с ГКЧ не строится!");
+    return false;
+  }
+  if (context.scheme.ControlPointCount() % 2 != 0) {
+    context.messenger.Show(
+        "Для построения фазового портрета в схеме должно быть отмечено чётное "
+        "число точек, причём: нечётные - для оси абсцисс x, а чётные - для оси ординат y.");
+    return false;
+  }
+  if (!context.run.results_ready) CalculateScheme(context);
+  return context.run.results_ready;
+}
+
+}  // namespace kortiv

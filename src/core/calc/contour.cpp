@@ -1,0 +1,90 @@
+#include "calc/contour.h"
+
+#include <cmath>
+
+#include "analysis/chain_graph.h"
+#include "calc/chain_steps.h"
+#include "calc/status_texts.h"
+#include "model/catalogue.h"
+#include "model/scheme.h"
+#include "model/user_settings.h"
+#include "support/messenger.h"
+#include "support/status_bar.h"
+
+namespace kortiv {
+namespace {
+
+constexpr int kFirstSumCode = 9;
+
+// Shows the progress when its text changes; the text has one decimal, so a
+// run shows at most a thousand texts however many points it has.
+class ContourProgress {
+ public:
+  explicit ContourProgress(CalcContext& context) : context_(context) {}
+
+  void Show(int chain_rows, int point, int chain) {
+    if (!context_.settings.PercentView) return;
+    const long double percent = (static_cast<long double>(chain_rows) * point + chain) * 100 /
+                                (context_.run.last_point + 1) / chain_rows;
+    const auto tenths = std::llround(percent * 10);
+    if (tenths == shown_) return;
+    shown_ = tenths;
+    context_.status.SetText(kPhasePanel, ProgressText(tenths, context_.decimal_separator));
+    context_.status.Repaint();
+  }
+
+ private:
+  CalcContext& context_;
+  long long shown_ = -1;
+};
+
+bool HeaderIsValid(const CalcContext& context, int header) {
+  const ChainGraph& graph = context.graph;
+  const int length = graph.Length(header);
+  if (length <= 0 || header + length >= graph.R) {
+    context.messenger.Show("Неправильная кодировка контура! Расчет невозможен.");
+    return false;
+  }
+  const int first_head = graph.Head(header + 1);
+  const int group = first_head > 0 ? GroupOf(context.scheme.GetCode(first_head)) : 0;
+  if (group != kGroupSummator && group != kGroupMultiplier) {
+    context.messenger.Show("Ошибка на входе контура! Расчет невозможен.");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void EvaluateContour(CalcContext& context, int header, WorkingSeries& work) {
+  if (!HeaderIsValid(context, header)) return;
+  const ChainGraph& graph = context.graph;
+  RunState& run = context.run;
+  const int chain_rows = graph.Length(header);
+  const int last_row = header + chain_rows;
+  ContourProgress progress(context);
+  for (int s = 0; s <= run.last_point; ++s) {
+    for (int row = header + 1; row <= last_row; ++row) {
+      // A nested header's chains are evaluated as chains of this contour.
+      if (graph.IsContourHeader(row)) ++row;
+      if (row > last_row || graph.IsContourHeader(row)) {
+        context.messenger.Show("Ошибка кодирования контура в контуре! Расчет невозможен.");
+        return;
+      }
+      const int head = graph.Head(row);
+      const int head_code = context.scheme.GetCode(head);
+      if (head_code < kFirstSumCode) {
+        Get_for_Forks(context, row, s, head_code, work.input);
+      } else {
+        Get_for_Sums(context, row, s, head_code, work.input, header);
+      }
+      StoreControlPoints(context, head, s, work.input);
+      EvaluateChain(context, row, s, work.input, work.output);
+      if (run.stop_requested) return;
+      progress.Show(chain_rows, s, row - header);
+      StoreNode(context, row, s, work.output);
+    }
+  }
+}
+
+}  // namespace kortiv

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "calc/calc_context.h"
+
+namespace kortiv {
+
+// Evaluates the contour (feedback loop) whose header is row `header` point
+// by point: for every point s = 0..N each of its chains is evaluated over
+// 0..s, an input not yet evaluated for s taking its producer's value at
+// s - 1. Ends at once when a stop is requested.
+void EvaluateContour(CalcContext& context, int header, WorkingSeries& work);
+
+}  // namespace kortiv
