@@ -1,3 +1,5 @@
+#include "elements/sources.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -5,7 +7,6 @@
 
 #include "calc_fixture.h"
 #include "elements/element_models.h"
-#include "elements/sources.h"
 
 namespace kortiv {
 namespace {
@@ -86,7 +87,7 @@ TEST_F(SourcesTest, PeriodicSourcesFollowTheirPeriods) {
 
   const Series symmetric = Run(Add(108, {1, 1}), 4, 0, 0.25f);
   EXPECT_DOUBLE_EQ(symmetric[1], 0.5);
-  EXPECT_DOUBLE_EQ(symmetric[2], 1);   // r = p1 / 2 is not yet past the middle
+  EXPECT_DOUBLE_EQ(symmetric[2], 1);  // r = p1 / 2 is not yet past the middle
   EXPECT_DOUBLE_EQ(symmetric[3], -0.5);
 
   const Series pulses = Run(Add(110, {3, 0.5f, 2}), 8, 0, 0.25f);

@@ -1,6 +1,5 @@
 #include "calc/calculate_scheme.h"
 
-#include <algorithm>
 #include <chrono>
 #include <new>
 #include <string_view>
@@ -183,7 +182,7 @@ void CalculateScheme(CalcContext& context) {
   for (int row = 0; row < graph.R;) {
     if (graph.IsContourHeader(row)) {
       EvaluateContour(context, row, work);
-      row += 1 + std::max(graph.Length(row), 0);
+      row += 1 + ContourLength(graph, row);  // a wrong header is passed alone
     } else {
       EvaluateRow(context, row, work);
       ++row;

@@ -40,8 +40,7 @@ class ContourProgress {
 
 bool HeaderIsValid(const CalcContext& context, int header) {
   const ChainGraph& graph = context.graph;
-  const int length = graph.Length(header);
-  if (length <= 0 || header + length >= graph.R) {
+  if (ContourLength(graph, header) == 0) {
     context.messenger.Show("Неправильная кодировка контура! Расчет невозможен.");
     return false;
   }
@@ -55,6 +54,11 @@ bool HeaderIsValid(const CalcContext& context, int header) {
 }
 
 }  // namespace
+
+int ContourLength(const ChainGraph& graph, int header) {
+  const int length = graph.Length(header);
+  return length > 0 && header + length < graph.R ? length : 0;
+}
 
 void EvaluateContour(CalcContext& context, int header, WorkingSeries& work) {
   if (!HeaderIsValid(context, header)) return;
