@@ -1,0 +1,86 @@
+#include "results/results_text.h"
+
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <iomanip>
+#include <locale>
+#include <sstream>
+#include <stdexcept>
+
+#include "results/results_headings.h"
+#include "support/messenger.h"
+#include "support/number_format.h"
+
+namespace kortiv {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+std::string Number(float value, char separator) {
+  return FormatExponent(value, 5, 2, separator);
+}
+
+// The point number right-aligned in four characters.
+std::string PointNumber(int p) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%4d", p);
+  return text;
+}
+
+void AppendPointLine(std::string& text, const ResultsTextSource& source, int p) {
+  const RunState& run = source.run;
+  text += kLineEnd;
+  text += PointNumber(p);
+  const int values = run.PerPoint() * run.control_points;
+  for (int entry = 0; entry <= values; ++entry) {
+    text += '\t';
+    text += Number(run.result_store[static_cast<std::size_t>(run.RowWidth()) * p + entry],
+                   source.decimal_separator);
+  }
+}
+
+}  // namespace
+
+std::string ResultsText(const ResultsTextSource& source, const PointFilter& filter) {
+  std::string text = source.caption + "     " + source.date_time;
+  text += kLineEnd;
+  text += "\t\t" + ResultsTitle(source.kind) + ".";
+  text += kLineEnd;
+  text += TextHeading(source.kind, source.run.control_points, source.units);
+  for (int p : SelectedPoints(filter, source.run.last_point)) AppendPointLine(text, source, p);
+  return text;
+}
+
+bool WriteResultsText(const std::string& path, const std::string& text, Messenger& messenger) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  if (file) file.write(text.data(), static_cast<std::streamsize>(text.size()));
+  if (!file) {
+    messenger.Show("Saving txt: Файл " + path + " не удаётся создать.");
+    return false;
+  }
+  return true;
+}
+
+std::string ModelCaption(const std::string& path, const std::string& model_name) {
+  const auto folder_end = path.find_last_of("/\\");
+  std::string name = folder_end == std::string::npos ? path : path.substr(folder_end + 1);
+  name.resize(name.size() > 4 ? name.size() - 4 : 0);
+  return "Kortiv: " + name + " : " + model_name;
+}
+
+std::string CurrentDateTimeText() {
+  std::ostringstream text;
+  try {
+    text.imbue(std::locale(""));
+  } catch (const std::runtime_error&) {
+    // An unknown locale in the environment: the classic format serves.
+  }
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  text << std::put_time(&local, "%x %X");
+  return text.str();
+}
+
+}  // namespace kortiv
