@@ -1,0 +1,78 @@
+#include "elements/general_linear.h"
+
+#include "elements/numeric_derivatives.h"
+#include "elements/ode_solvers.h"
+#include "model/stored_integer.h"
+
+namespace kortiv {
+namespace {
+
+// c(jw) for a real polynomial c_0 + c_1 p + ...: the powers of j cycle
+// through 1, j, -1, -j.
+std::complex<double> AtImaginaryAxis(const std::vector<float>& c, double omega) {
+  double re = 0;
+  double im = 0;
+  double power = 1;
+  for (std::size_t k = 0; k < c.size(); ++k) {
+    const double term = c[k] * power;
+    switch (k % 4) {
+      case 0:
+        re += term;
+        break;
+      case 1:
+        im += term;
+        break;
+      case 2:
+        re -= term;
+        break;
+      default:
+        im -= term;
+        break;
+    }
+    power *= omega;
+  }
+  return {re, im};
+}
+
+std::vector<float> Normalised(const std::vector<float>& c, float leading) {
+  std::vector<float> result(c);
+  for (float& value : result) value /= leading;
+  return result;
+}
+
+}  // namespace
+
+GeneralTransfer ReadGeneralTransfer(const ElementParams& p) {
+  const int m = ReadStoredInteger(p[0]);
+  const int n = ReadStoredInteger(p[1]);
+  GeneralTransfer w;
+  int at = 2;
+  for (int k = 0; k <= m; ++k) w.b.push_back(p[at++]);
+  for (int k = 0; k <= n; ++k) w.a.push_back(p[at++]);
+  for (int k = 0; k < n; ++k) w.initial.push_back(p[at++]);
+  return w;
+}
+
+void EvaluateGeneralTime(EvalContext& context, const GeneralTransfer& w, int n,
+                         std::span<const double> x, Series& y) {
+  const float leading = w.a.back();
+  const std::vector<float> b = Normalised(w.b, leading);
+  if (w.DenominatorOrder() == 0) {
+    const Series sum = DerivativeSum(context, n, b, x);
+    for (int i = 0; i <= n; ++i) y[i] = sum[i];
+    return;
+  }
+  SolveOrderN(context, n, x, w.initial, Normalised(w.a, leading), b, y);
+}
+
+FrequencyFactor GeneralFrequencyFactor(const GeneralTransfer& w, float omega) {
+  const std::complex<double> num = AtImaginaryAxis(w.b, omega);
+  const std::complex<double> den = AtImaginaryAxis(w.a, omega);
+  const double magnitude = den.real() * den.real() + den.imag() * den.imag();
+  if (magnitude == 0.0) return std::nullopt;
+  return std::complex<double>(num.real() * den.real() + num.imag() * den.imag(),
+                              num.imag() * den.real() - num.real() * den.imag()) /
+         magnitude;
+}
+
+}  // namespace kortiv

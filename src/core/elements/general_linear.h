@@ -1,0 +1,38 @@
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "calc/eval_context.h"
+#include "elements/element_params.h"
+#include "elements/frequency_gain.h"
+
+namespace kortiv {
+
+inline constexpr const char* kLeadingDenominatorCoefficientMessage =
+    "Неверно задан старший коэффициент an знаменателя!";
+
+// The general element 212, W(p) = (b_m p^m + ... + b_0)/(a_n p^n + ... + a_0).
+// Its block: m + 0.1, n + 0.1, b_0..b_m, a_0..a_n, y(0)..y^(n-1)(0).
+struct GeneralTransfer {
+  std::vector<float> b;         // b_0..b_m
+  std::vector<float> a;         // a_0..a_n
+  std::vector<double> initial;  // y(0)..y^(n-1)(0)
+
+  int NumeratorOrder() const { return static_cast<int>(b.size()) - 1; }
+  int DenominatorOrder() const { return static_cast<int>(a.size()) - 1; }
+};
+
+GeneralTransfer ReadGeneralTransfer(const ElementParams& p);
+
+// Fills y[0..n] of a time run: the equation normalised by a_n, solved by
+// SolveOrderN, or the derivative sum of the input when n = 0. A call for
+// point 0 alone gives y(0) (the derivative sum at point 0 when n = 0), the
+// value the whole series has there.
+void EvaluateGeneralTime(EvalContext& context, const GeneralTransfer& w, int n,
+                         std::span<const double> x, Series& y);
+
+// b(jw)/a(jw) with the stored coefficients; empty at an exact zero of a(jw).
+FrequencyFactor GeneralFrequencyFactor(const GeneralTransfer& w, float omega);
+
+}  // namespace kortiv

@@ -1,0 +1,55 @@
+#include "elements/element_models.h"
+#include "elements/general_linear.h"
+#include "elements/linear_frequency.h"
+#include "elements/linear_time.h"
+#include "elements/point_count_check.h"
+#include "model/catalogue.h"
+#include "support/messenger.h"
+
+namespace kortiv {
+namespace {
+
+constexpr const char* kLinearCallMessage = "Ошибка вызова линейного элемента!";
+constexpr int kFirstLinearCode = 200;
+constexpr int kLastLinearCode = 214;
+
+void EvaluateGeneral(EvalContext& context, const ElementParams& p, int n, std::span<const double> x,
+                     Series& y) {
+  const GeneralTransfer w = ReadGeneralTransfer(p);
+  if (w.a.back() == 0.0f) {
+    context.messenger.Show(kLeadingDenominatorCoefficientMessage);
+    return;
+  }
+  EnsurePoints(context.run, n, y);
+  if (context.run.kind == RunKind::kFrequency) {
+    ApplyFrequencyFactors(context.run, n, x, y,
+                          [&w](float omega) { return GeneralFrequencyFactor(w, omega); });
+  } else {
+    EvaluateGeneralTime(context, w, n, x, y);
+  }
+}
+
+}  // namespace
+
+void EvaluateLinear(EvalContext& context, int element, int n, const Series& input, Series& output) {
+  if (!PointCountAccepted(context, n)) return;
+  const int code = context.scheme.GetCode(element);
+  if (code < kFirstLinearCode || code > kLastLinearCode) {
+    context.messenger.Show(kLinearCallMessage);
+    return;
+  }
+  const ElementParams p(context.scheme, element);
+  if (code == kGeneralLinearCode) {
+    EvaluateGeneral(context, p, n, input, output);
+    return;
+  }
+  EnsurePoints(context.run, n, output);
+  if (context.run.kind == RunKind::kFrequency) {
+    ApplyFrequencyFactors(context.run, n, input, output,
+                          [&](float omega) { return LinearFrequencyFactor(code, p, omega); });
+  } else {
+    EvaluateLinearTime(context, code, p, n, input, output);
+  }
+}
+
+}  // namespace kortiv

@@ -1,0 +1,49 @@
+#include "elements/linear_frequency.h"
+
+#include <cmath>
+
+namespace kortiv {
+
+FrequencyFactor LinearFrequencyFactor(int code, const ElementParams& p, float w) {
+  using C = std::complex<double>;
+  auto q = [&p](int i) { return static_cast<double>(p[i]); };
+  const C jw(0.0, w);
+  switch (code) {
+    case 200:
+      return C(q(0));
+    case 201:
+      return 1.0 / (jw * q(0));
+    case 202:
+      return jw * q(0);
+    case 203:
+      return C(std::cos(w * q(0)), -std::sin(w * q(0)));
+    case 204:
+      return q(0) / (1.0 + jw * q(1));
+    case 205:
+      return q(0) * (1.0 + jw * q(1));
+    case 206:
+      return jw * q(0) / (1.0 + jw * q(1));
+    case 207:
+      return q(0) * (1.0 + jw * q(1)) / (1.0 + jw * q(2));
+    case 208:
+      return q(0) / (jw * (1.0 + jw * q(1)));
+    case 209: {
+      // The resonance test is made on the single-precision denominator.
+      const float denominator = 1.0f - p[1] * p[1] * w * w;
+      if (denominator == 0.0f) return std::nullopt;
+      return C(q(0) / denominator);
+    }
+    case 210:
+      return q(0) / C(1.0 - q(1) * q(2) * w * w, w * (q(1) + q(2)));
+    case 211:
+      return q(0) / C(1.0 - q(1) * q(1) * w * w, 2.0 * q(1) * q(2) * w);
+    case 213:
+      return C(q(0), q(2) * w - 1.0 / (q(1) * w));
+    case 214:
+      return C(q(0), q(0) * q(2) * w - q(0) / (q(1) * w));
+    default:
+      return C(0.0);
+  }
+}
+
+}  // namespace kortiv

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <span>
+
+#include "calc/eval_context.h"
+#include "elements/element_params.h"
+
+namespace kortiv {
+
+// Time-run rules of the built-in linear elements (every code of 200..214
+// but the general element 212): fills y[0..n] from x[0..n].
+void EvaluateLinearTime(EvalContext& context, int code, const ElementParams& p, int n,
+                        std::span<const double> x, Series& y);
+
+// The delay 203 in points: T/h truncated, allowing for the rounding of the
+// two single-precision values so that an exact multiple of h shifts by T/h.
+int DelayPoints(float delay, float step);
+
+}  // namespace kortiv
