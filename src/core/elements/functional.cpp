@@ -1,0 +1,58 @@
+#include <cmath>
+
+#include "elements/element_models.h"
+#include "elements/point_count_check.h"
+#include "model/scheme.h"
+#include "support/messenger.h"
+
+namespace kortiv {
+namespace {
+
+constexpr const char* kFunctionalCallMessage = "Ошибка вызова элемента-функции!";
+
+// Stand-ins for the infinite values at x = 0.
+constexpr double kReciprocalOfZero = 1e30;
+constexpr double kLogarithmOfZero = -1e30;
+
+// y = f(x) of codes 500..507; `a` is the element's parameter (503, 506).
+double Function(int code, float a, double x) {
+  switch (code) {
+    case 500:
+      return x * x;
+    case 501:
+      return std::sqrt(std::abs(x));
+    case 502:
+      return x == 0 ? kReciprocalOfZero : 1 / x;
+    case 503:
+      return x == 0 ? 0.0 : std::exp(a * std::log(std::abs(x)));
+    case 504:
+      return std::sin(x);
+    case 505:
+      return std::cos(x);
+    case 506:
+      return std::exp(a * x);
+    default:  // 507
+      return x == 0 ? kLogarithmOfZero : std::log(std::abs(x));
+  }
+}
+
+bool HasParameter(int code) {
+  return code == 503 || code == 506;
+}
+
+}  // namespace
+
+void EvaluateFunctional(EvalContext& context, int element, int n, const Series& input,
+                        Series& output) {
+  if (!PointCountAccepted(context, n)) return;
+  const int code = context.scheme.GetCode(element);
+  if (code < 500 || code > 507) {
+    context.messenger.Show(kFunctionalCallMessage);
+    return;
+  }
+  const float a = HasParameter(code) ? context.scheme.ElementParam(element, 0) : 0.0f;
+  EnsurePoints(context.run, n, output);
+  for (int i = 0; i <= n; ++i) output[i] = Function(code, a, input[i]);
+}
+
+}  // namespace kortiv
