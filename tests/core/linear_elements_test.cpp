@@ -3,6 +3,7 @@
 
 #include "element_fixture.h"
 #include "elements/linear_time.h"
+#include "elements/ode_solvers.h"
 
 namespace kortiv {
 namespace {
@@ -208,6 +209,20 @@ TEST_F(LinearElements, UnstableSchemeLowersTheLastPoint) {
   Linear(Add(202, {1.0f}), x);
   EXPECT_TRUE(run.diverged);
   EXPECT_EQ(run.last_point, 120);
+}
+
+TEST_F(LinearElements, SolverRefusesALeadingCoefficientOtherThanOne) {
+  TimeRun(0.1f, 3);
+  Series y(4, 8.0);
+  const std::array<double, 1> z0{0.5};
+  EXPECT_FALSE(
+      SolveOrderN(context, 3, Constant(1.0), z0, std::array{1.0f, 1.0001f}, std::array{1.0f}, y));
+  EXPECT_EQ(y, Series(4, 8.0));
+  EXPECT_EQ(messages.Texts(),
+            std::vector<std::string>{"Коэффициент при старшей производной не 1!"});
+  EXPECT_TRUE(
+      SolveOrderN(context, 3, Constant(1.0), z0, std::array{1.0f, 1.000001f}, std::array{1.0f}, y));
+  EXPECT_EQ(y[0], 0.5);
 }
 
 class LinearFrequency : public test::ElementFixture {
