@@ -9,6 +9,11 @@ const std::vector<Command>& Commands() {
       {"info", "info MODEL.krt", RunInfo},
       {"check", "check MODEL.krt [--yes]", RunCheck},
       {"graph", "graph MODEL.krt [--yes]", RunGraph},
+      {"run",
+       "run MODEL.krt [-o FILE] [--portrait] [--from A] [--to C] [--every B] "
+       "[--settings Kortiv.usr] [--deriv K] [--ode K] [--hertz] [--degrees] [--no-unwrap] "
+       "[--yes]",
+       RunRun},
   };
   return commands;
 }

@@ -27,5 +27,6 @@ int RunCopy(const Arguments& args);
 int RunInfo(const Arguments& args);
 int RunCheck(const Arguments& args);
 int RunGraph(const Arguments& args);
+int RunRun(const Arguments& args);
 
 }  // namespace kortiv::calc_cli

@@ -10,15 +10,6 @@
 #include "support/stream_messenger.h"
 
 namespace kortiv::calc_cli {
-namespace {
-
-// The batch runner has no status bar.
-class NoStatus : public AnalysisStatus {
- public:
-  void ShowPhase(std::string_view) override {}
-};
-
-}  // namespace
 
 int AnalyseModelFile(const Arguments& args, std::string_view command, ChainGraph& graph) {
   const bool well_formed = args.size() == 1 || (args.size() == 2 && args[1] == "--yes");
@@ -29,7 +20,7 @@ int AnalyseModelFile(const Arguments& args, std::string_view command, ChainGraph
   }
   Scheme scheme(messenger);
   if (!ReadModelFile(args[0], scheme).ok) return kExitUsageOrFile;
-  NoStatus status;
+  SilentAnalysisStatus status;
   AnalyseScheme(scheme, graph, messenger, status);
   return graph.built ? kExitDone : kExitRefused;
 }
