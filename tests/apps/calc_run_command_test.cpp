@@ -112,6 +112,19 @@ TEST_F(CalcRunCommand, FrequencyRunHeadingsFollowTheUnitOptions) {
   ASSERT_EQ(lines.size(), 7u);
   EXPECT_EQ(lines[0], "\t\tРезультаты расчёта частотных характеристик.");
   EXPECT_EQ(lines[1], "   i\t    f, Гц\t  A1(f)  \t fi1(f), гр");
+  EXPECT_EQ(lines[3], "   1\t3.2500E+00\t1.0000E+00\t0.0000E+00");
+  EXPECT_EQ(lines[6], "   4\t1.0000E+01\t1.0000E+00\t0.0000E+00");
+}
+
+TEST_F(CalcRunCommand, FrequencyRunOnALogarithmicScale) {
+  // Scale choice 2: lg w and the amplitude in decibels.
+  const std::string model = Model({{1, 1, 112, 0, 1}}, {{1, {0, 2, 0, 2, 2}}});
+  EXPECT_EQ(Run("run " + model + " --every 2"), 0) << err;
+  const auto lines = LinesAfterCaption(out);
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[1], "   i\t  lg w  \t  L1(lg w), дБ\t fi1(lg w), рад");
+  EXPECT_EQ(lines[3], "   2\t1.0000E+00\t0.0000E+00\t0.0000E+00");
+  EXPECT_EQ(lines[4], "   4\t2.0000E+00\t0.0000E+00\t0.0000E+00");
 }
 
 TEST_F(CalcRunCommand, SettingsFileGivesTheUnitsThatOptionsDoNotOverride) {

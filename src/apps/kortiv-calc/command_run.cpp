@@ -3,7 +3,8 @@
 //     [--no-unwrap] [--yes]
 // Analyses and calculates the model (a time or frequency run, or with
 // --portrait the phase portrait) and writes the results text of points
-// A, A + B, ... <= C to FILE or standard output.
+// A, A + B, ... <= C to FILE or standard output; frequency results in the
+// units and scales of the plot.
 
 #include <charconv>
 #include <iostream>
@@ -18,6 +19,7 @@
 #include "model/scheme.h"
 #include "model/user_settings.h"
 #include "model_analysis.h"
+#include "results/frequency_results.h"
 #include "results/results_text.h"
 #include "support/number_format.h"
 #include "support/status_bar.h"
@@ -170,6 +172,8 @@ int RunRun(const Arguments& args) {
     CalculateScheme(context);
   }
   if (!run.results_ready) return kExitRefused;
+  // As the plot window does before the table reads them.
+  if (run.kind == RunKind::kFrequency) PrepareFrequencyResults(run, settings);
   return WriteResults(*options, model.model_name, run, settings, messenger);
 }
 
