@@ -1,0 +1,55 @@
+#include "results/plot_setup.h"
+
+#include "calc/run_state.h"
+#include "results/axis_scale.h"
+#include "results/plot_state.h"
+
+namespace kortiv {
+namespace {
+
+void Scale(const ValueRange& range, AxisScaleKind kind, AxisTicks& axis, Messenger& messenger) {
+  ScaleAxis(range.max, range.min, kind, axis, messenger);
+}
+
+// The range of the argument column: its values at the first and last point.
+ValueRange ArgumentRange(const RunState& run) {
+  return {run.Moment(0), run.Moment(run.last_point)};
+}
+
+// Starts a plot: its kind, title and curve step, one value axis, and the
+// extremes of the new results.
+void Begin(const RunState& run, PlotKind kind, std::string_view title, int curve_step,
+           PlotState& state) {
+  state.kind = kind;
+  state.title = title;
+  state.curve_step = curve_step;
+  state.first_axis = 0;
+  state.last_axis = 0;
+  state.log_frequency_axis = false;
+  state.extremes = CollectExtremes(run);
+}
+
+// The drawn axes take fresh tick arrays holding the automatic scaling.
+void Finish(PlotState& state) {
+  state.axes = FreshAxesFrom(state.auto_axes);
+}
+
+}  // namespace
+
+void SetUpTimePlot(const RunState& run, bool portrait, PlotState& state, Messenger& messenger) {
+  if (portrait) {
+    // A phase portrait orders its limits afresh.
+    state.manual_x = false;
+    state.manual_y = false;
+    Begin(run, PlotKind::kPortrait, kPortraitTitle, 2, state);
+    Scale(state.extremes.Over(1, 2), AxisScaleKind::kLinear, state.auto_axes.x, messenger);
+    Scale(state.extremes.Over(2, 2), AxisScaleKind::kLinear, state.auto_axes.y[0], messenger);
+  } else {
+    Begin(run, PlotKind::kTime, kTimePlotTitle, 1, state);
+    Scale(ArgumentRange(run), AxisScaleKind::kLinear, state.auto_axes.x, messenger);
+    Scale(state.extremes.Over(1, 1), AxisScaleKind::kLinear, state.auto_axes.y[0], messenger);
+  }
+  Finish(state);
+}
+
+}  // namespace kortiv
