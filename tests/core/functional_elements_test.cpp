@@ -48,9 +48,9 @@ TEST_F(FunctionalElements, RefusedCallsReport) {
   const int sine = Add(504, {});
   const int gain = Add(200, {1});
   Series y(2, 5.0);
-  EvaluateFunctional(context, sine, -1, Constant(1), y);
-  EvaluateFunctional(context, sine, 2, Series(3, 1), y);
-  EvaluateFunctional(context, gain, 1, Constant(1), y);
+  EXPECT_FALSE(EvaluateFunctional(context, sine, -1, Constant(1), y));
+  EXPECT_FALSE(EvaluateFunctional(context, sine, 2, Series(3, 1), y));
+  EXPECT_FALSE(EvaluateFunctional(context, gain, 1, Constant(1), y));
   EXPECT_EQ(y, Series(2, 5.0));
   EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"Число точек отрицательно!",
                                                         "Число точек выше максимального!",

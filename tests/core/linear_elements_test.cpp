@@ -15,9 +15,9 @@ TEST_F(LinearElements, RefusedCallsReportAndLeaveTheOutputAlone) {
   const int gain = Add(200, {2.0f});
   const int limiter = Add(300, {1.0f, -1.0f, 1.0f});
   Series y(6, 7.0);
-  EvaluateLinear(context, gain, -1, Constant(1.0), y);
-  EvaluateLinear(context, gain, 6, Series(7, 1.0), y);
-  EvaluateLinear(context, limiter, 5, Constant(1.0), y);
+  EXPECT_FALSE(EvaluateLinear(context, gain, -1, Constant(1.0), y));
+  EXPECT_FALSE(EvaluateLinear(context, gain, 6, Series(7, 1.0), y));
+  EXPECT_FALSE(EvaluateLinear(context, limiter, 5, Constant(1.0), y));
   EXPECT_EQ(y, Series(6, 7.0));
   EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"Число точек отрицательно!",
                                                         "Число точек выше максимального!",
@@ -25,7 +25,7 @@ TEST_F(LinearElements, RefusedCallsReportAndLeaveTheOutputAlone) {
   // After a divergence the longer range is accepted.
   messages.Clear();
   run.diverged = true;
-  EvaluateLinear(context, gain, 6, Series(7, 1.0), y);
+  EXPECT_TRUE(EvaluateLinear(context, gain, 6, Series(7, 1.0), y));
   EXPECT_TRUE(messages.entries.empty());
   EXPECT_EQ(y, Series(7, 2.0));
 }
@@ -160,7 +160,8 @@ TEST_F(LinearElements, GeneralElementNormalisesByTheLeadingCoefficient) {
 TEST_F(LinearElements, GeneralElementChecksItsLeadingCoefficient) {
   TimeRun(0.1f, 3);
   Series y(4, 9.0);
-  EvaluateLinear(context, Add(212, {0.1f, 1.1f, 1.0f, 1.0f, 0.0f, 0.0f}), 3, Constant(1.0), y);
+  EXPECT_FALSE(
+      EvaluateLinear(context, Add(212, {0.1f, 1.1f, 1.0f, 1.0f, 0.0f, 0.0f}), 3, Constant(1.0), y));
   EXPECT_EQ(y, Series(4, 9.0));
   EXPECT_EQ(messages.Texts(),
             std::vector<std::string>{"Неверно задан старший коэффициент an знаменателя!"});

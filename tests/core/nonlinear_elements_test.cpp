@@ -126,9 +126,9 @@ TEST_F(NonlinearElements, RefusedCallsReport) {
   const int relay = Add(305, {-1, 1});
   const int gain = Add(200, {1});
   Series y(3, 4.0);
-  EvaluateNonlinear(context, relay, -1, Constant(1), y);
-  EvaluateNonlinear(context, relay, 3, Series(4, 1), y);
-  EvaluateNonlinear(context, gain, 2, Constant(1), y);
+  EXPECT_FALSE(EvaluateNonlinear(context, relay, -1, Constant(1), y));
+  EXPECT_FALSE(EvaluateNonlinear(context, relay, 3, Series(4, 1), y));
+  EXPECT_FALSE(EvaluateNonlinear(context, gain, 2, Constant(1), y));
   EXPECT_EQ(y, Series(3, 4.0));
   EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"Число точек отрицательно!",
                                                         "Число точек выше максимального!",

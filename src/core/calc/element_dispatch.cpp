@@ -7,9 +7,16 @@
 
 namespace kortiv {
 
-bool EvaluateElement(CalcContext& context, int element, [[maybe_unused]] int n,
-                     [[maybe_unused]] const Series& input, [[maybe_unused]] Series& output) {
+bool EvaluateElement(CalcContext& context, int element, int n, const Series& input,
+                     Series& output) {
+  EvalContext eval = context.Eval();
   switch (GroupOf(context.scheme.GetCode(element))) {
+    case kGroupLinear:
+      return EvaluateLinear(eval, element, n, input, output);
+    case kGroupNonlinear:
+      return EvaluateNonlinear(eval, element, n, input, output);
+    case kGroupFunctional:
+      return EvaluateFunctional(eval, element, n, input, output);
     case kGroupWire:
       context.messenger.Show("Ошибка:в графе схемы попались соединения!");
       return false;

@@ -12,16 +12,18 @@ namespace kortiv {
 // Fills points 0..N of a source chain's series (codes 100..113).
 void EvaluateSource(EvalContext& context, int element, Series& output);
 
+// The element models of a chain return false when they refuse the call
+// (after its message); the output is then not written.
+
 // Linear elements 200..214.
-void EvaluateLinear(EvalContext& context, int element, int n, const Series& input,
-                    Series& output);
+bool EvaluateLinear(EvalContext& context, int element, int n, const Series& input, Series& output);
 
 // Nonlinear elements 300..308.
-void EvaluateNonlinear(EvalContext& context, int element, int n, const Series& input,
+bool EvaluateNonlinear(EvalContext& context, int element, int n, const Series& input,
                        Series& output);
 
 // Functional elements 500..507.
-void EvaluateFunctional(EvalContext& context, int element, int n, const Series& input,
+bool EvaluateFunctional(EvalContext& context, int element, int n, const Series& input,
                         Series& output);
 
 }  // namespace kortiv

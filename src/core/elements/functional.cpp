@@ -42,17 +42,18 @@ bool HasParameter(int code) {
 
 }  // namespace
 
-void EvaluateFunctional(EvalContext& context, int element, int n, const Series& input,
+bool EvaluateFunctional(EvalContext& context, int element, int n, const Series& input,
                         Series& output) {
-  if (!PointCountAccepted(context, n)) return;
+  if (!PointCountAccepted(context, n)) return false;
   const int code = context.scheme.GetCode(element);
   if (code < 500 || code > 507) {
     context.messenger.Show(kFunctionalCallMessage);
-    return;
+    return false;
   }
   const float a = HasParameter(code) ? context.scheme.ElementParam(element, 0) : 0.0f;
   EnsurePoints(context.run, n, output);
   for (int i = 0; i <= n; ++i) output[i] = Function(code, a, input[i]);
+  return true;
 }
 
 }  // namespace kortiv

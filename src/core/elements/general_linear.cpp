@@ -53,16 +53,16 @@ GeneralTransfer ReadGeneralTransfer(const ElementParams& p) {
   return w;
 }
 
-void EvaluateGeneralTime(EvalContext& context, const GeneralTransfer& w, int n,
+bool EvaluateGeneralTime(EvalContext& context, const GeneralTransfer& w, int n,
                          std::span<const double> x, Series& y) {
   const float leading = w.a.back();
   const std::vector<float> b = Normalised(w.b, leading);
   if (w.DenominatorOrder() == 0) {
     const Series sum = DerivativeSum(context, n, b, x);
     for (int i = 0; i <= n; ++i) y[i] = sum[i];
-    return;
+    return true;
   }
-  SolveOrderN(context, n, x, w.initial, Normalised(w.a, leading), b, y);
+  return SolveOrderN(context, n, x, w.initial, Normalised(w.a, leading), b, y);
 }
 
 FrequencyFactor GeneralFrequencyFactor(const GeneralTransfer& w, float omega) {

@@ -28,8 +28,8 @@ GeneralTransfer ReadGeneralTransfer(const ElementParams& p);
 // Fills y[0..n] of a time run: the equation normalised by a_n, solved by
 // SolveOrderN, or the derivative sum of the input when n = 0. A call for
 // point 0 alone gives y(0) (the derivative sum at point 0 when n = 0), the
-// value the whole series has there.
-void EvaluateGeneralTime(EvalContext& context, const GeneralTransfer& w, int n,
+// value the whole series has there. False if the solver refuses.
+bool EvaluateGeneralTime(EvalContext& context, const GeneralTransfer& w, int n,
                          std::span<const double> x, Series& y);
 
 // b(jw)/a(jw) with the stored coefficients; empty at an exact zero of a(jw).

@@ -13,36 +13,31 @@ constexpr const char* kLinearCallMessage = "Ошибка вызова линей
 constexpr int kFirstLinearCode = 200;
 constexpr int kLastLinearCode = 214;
 
-void EvaluateGeneral(EvalContext& context, const ElementParams& p, int n, std::span<const double> x,
+bool EvaluateGeneral(EvalContext& context, const ElementParams& p, int n, std::span<const double> x,
                      Series& y) {
   const GeneralTransfer w = ReadGeneralTransfer(p);
   if (w.a.back() == 0.0f) {
     context.messenger.Show(kLeadingDenominatorCoefficientMessage);
-    return;
+    return false;
   }
   EnsurePoints(context.run, n, y);
-  if (context.run.kind == RunKind::kFrequency) {
-    ApplyFrequencyFactors(context.run, n, x, y,
-                          [&w](float omega) { return GeneralFrequencyFactor(w, omega); });
-  } else {
-    EvaluateGeneralTime(context, w, n, x, y);
-  }
+  if (context.run.kind == RunKind::kTime) return EvaluateGeneralTime(context, w, n, x, y);
+  ApplyFrequencyFactors(context.run, n, x, y,
+                        [&w](float omega) { return GeneralFrequencyFactor(w, omega); });
+  return true;
 }
 
 }  // namespace
 
-void EvaluateLinear(EvalContext& context, int element, int n, const Series& input, Series& output) {
-  if (!PointCountAccepted(context, n)) return;
+bool EvaluateLinear(EvalContext& context, int element, int n, const Series& input, Series& output) {
+  if (!PointCountAccepted(context, n)) return false;
   const int code = context.scheme.GetCode(element);
   if (code < kFirstLinearCode || code > kLastLinearCode) {
     context.messenger.Show(kLinearCallMessage);
-    return;
+    return false;
   }
   const ElementParams p(context.scheme, element);
-  if (code == kGeneralLinearCode) {
-    EvaluateGeneral(context, p, n, input, output);
-    return;
-  }
+  if (code == kGeneralLinearCode) return EvaluateGeneral(context, p, n, input, output);
   EnsurePoints(context.run, n, output);
   if (context.run.kind == RunKind::kFrequency) {
     ApplyFrequencyFactors(context.run, n, input, output,
@@ -50,6 +45,7 @@ void EvaluateLinear(EvalContext& context, int element, int n, const Series& inpu
   } else {
     EvaluateLinearTime(context, code, p, n, input, output);
   }
+  return true;
 }
 
 }  // namespace kortiv

@@ -115,25 +115,26 @@ int InitialValueIndex(int code) {
 
 }  // namespace
 
-void EvaluateNonlinear(EvalContext& context, int element, int n, const Series& input,
+bool EvaluateNonlinear(EvalContext& context, int element, int n, const Series& input,
                        Series& output) {
-  if (!PointCountAccepted(context, n)) return;
+  if (!PointCountAccepted(context, n)) return false;
   const int code = context.scheme.GetCode(element);
   if (code < 300 || code > 308) {
     context.messenger.Show(kNonlinearCallMessage);
-    return;
+    return false;
   }
   const Block q = ReadBlock(context.scheme, element);
   EnsurePoints(context.run, n, output);
   const int initial = InitialValueIndex(code);
   if (initial < 0) {
     for (int i = 0; i <= n; ++i) output[i] = StaticCharacteristic(code, q, input[i]);
-    return;
+    return true;
   }
   output[0] = q[initial];
   for (int i = 1; i <= n; ++i) {
     output[i] = CharacteristicWithMemory(code, q, input[i], input[i - 1], output[i - 1]);
   }
+  return true;
 }
 
 }  // namespace kortiv
