@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
+#include <future>
+#include <thread>
 
 #include "calc/contour.h"
 #include "calc_fixture.h"
@@ -103,6 +106,25 @@ TEST_F(CalculateSchemeTest, StopDuringAContourEndsTheRunWithoutResults) {
   EXPECT_FALSE(run.calculating);
   EXPECT_FALSE(run.stop_requested);
   EXPECT_TRUE(run.data_chains.empty());
+}
+
+TEST_F(CalculateSchemeTest, RunOnAWorkerThreadStopsWhenAnotherThreadAsks) {
+  SetIntegration(0, 1, 100);
+  SelfFedSummator(1);
+  std::promise<void> progress_shown;
+  int steps = 0;
+  status.on_text = [&](int, std::string_view text) {
+    if (!text.starts_with("Идёт расчёт схемы:") || ++steps != 2) return;
+    progress_shown.set_value();
+    while (!run.stop_requested) std::this_thread::yield();
+  };
+  std::thread worker([&] { CalculateScheme(context); });
+  progress_shown.get_future().wait();
+  run.stop_requested = true;
+  worker.join();
+  EXPECT_EQ(steps, 2);
+  EXPECT_EQ(status.panels[0], "Расчёт схемы прерван.");
+  EXPECT_FALSE(run.results_ready);
 }
 
 TEST_F(CalculateSchemeTest, BadContourCodingIsReportedAndTheRunGoesOn) {
