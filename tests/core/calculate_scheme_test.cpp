@@ -46,6 +46,24 @@ TEST_F(CalculateSchemeTest, TimeRunFillsMomentsAndControlPoints) {
   EXPECT_TRUE(messenger.entries.empty());
 }
 
+TEST_F(CalculateSchemeTest, DivergenceShortensTheRunAndIsReportedAtItsEnd) {
+  // A differentiator meets a jump of 1e10 in one step of 0.01 at point 120.
+  AddRow(0, Add(101, {1e10f, 1.195f}), {}, {Add(202, {1}, 1), Add(200, {1}, 2)});
+  CalculateScheme(context);
+  EXPECT_EQ(run.last_point, 120);
+  EXPECT_EQ(messenger.Texts(),
+            std::vector<std::string>{
+                "Расчет прерван из-за расходимости процесса! Число расчитываемых точек было "
+                "уменьшено. Проверте схему, величины параметров элементов, может необходимо "
+                "уменьшить шаг счёта."});
+  EXPECT_FALSE(run.diverged);
+  EXPECT_TRUE(run.results_ready);
+  EXPECT_EQ(status.panels[0], "Расчёт схемы завершён.");
+  // The element after the divergence still stores the range that is left.
+  EXPECT_NE(run.ResultAt(120, 1), 0);
+  EXPECT_EQ(run.ResultAt(120, 2), run.ResultAt(120, 1));
+}
+
 TEST_F(CalculateSchemeTest, ForksAndSummatorsCarryTheSeriesAlongTheRows) {
   SetIntegration(0, 0.25f, 1);
   const int sum = Add(12, {}, 1);
