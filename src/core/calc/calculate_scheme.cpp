@@ -19,10 +19,6 @@
 namespace kortiv {
 namespace {
 
-constexpr int kFirstSourceCode = 100;
-constexpr int kLastSourceCode = 199;
-constexpr int kLastForkCode = 8;
-
 constexpr std::string_view kFeedbackInFrequencyRun = "ЧХ в цепях с ОС ещё не строим!";
 constexpr std::string_view kTooManyPoints = "Слишком большое число точек расчёта!";
 
@@ -125,13 +121,12 @@ void EvaluateRow(CalcContext& context, int row, WorkingSeries& work) {
   const int n = context.run.last_point;
   const int head = context.graph.Head(row);
   const int head_code = context.scheme.GetCode(head);
-  if (head_code >= kFirstSourceCode && head_code <= kLastSourceCode) {
+  const int group = GroupOf(head_code);
+  if (group == kGroupSource || group == kGroupSweepGenerator) {
     EvalContext eval = context.Eval();
     EvaluateSource(eval, head, work.input);
-  } else if (head_code > kLastForkCode) {
-    Get_for_Sums(context, row, n, head_code, work.input, 0);
   } else {
-    Get_for_Forks(context, row, n, head_code, work.input);
+    Get_for_Links(context, row, n, head_code, work.input, 0);
   }
   StoreControlPoints(context, head, n, work.input);
   EvaluateChain(context, row, n, work.input, work.output);

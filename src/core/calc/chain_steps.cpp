@@ -6,17 +6,13 @@
 #include <utility>
 
 #include "analysis/chain_graph.h"
+#include "model/catalogue.h"
 #include "model/scheme.h"
 #include "support/messenger.h"
 
 namespace kortiv {
 namespace {
 
-constexpr int kFirstForkCode = 5;
-constexpr int kLastForkCode = 8;
-constexpr int kFirstSumCode = 9;
-constexpr int kLastSummatorCode = 17;
-constexpr int kLastMultiplierCode = 20;
 constexpr int kMaxHeadInputs = 3;
 
 // The end node of the row that feeds a head input (stored as row + 1,
@@ -87,7 +83,7 @@ void MultiplyInputs(RunState& run, const SumInput& first, const SumInput& second
 }  // namespace
 
 void Get_for_Forks(CalcContext& context, int row, int n, int head_code, Series& output) {
-  if (head_code < kFirstForkCode || head_code > kLastForkCode) {
+  if (GroupOf(head_code) != kGroupFork) {
     context.messenger.Show("Неправильный элемент для Get_for_Forks()! Расчет невозможен.");
     return;
   }
@@ -107,7 +103,8 @@ void Get_for_Forks(CalcContext& context, int row, int n, int head_code, Series& 
 
 void Get_for_Sums(CalcContext& context, int row, int n, int head_code, Series& output,
                   int contour_start) {
-  if (head_code < kFirstSumCode || head_code > kLastMultiplierCode) {
+  const int group = GroupOf(head_code);
+  if (group != kGroupSummator && group != kGroupMultiplier) {
     context.messenger.Show("Неправильный элемент для Get_for_Sums()! Расчет невозможен.");
     return;
   }
@@ -119,7 +116,7 @@ void Get_for_Sums(CalcContext& context, int row, int n, int head_code, Series& o
   RunState& run = context.run;
   std::fill_n(output.begin(), ValueCount(run, n), 0.0);
   const auto inputs = ReadSumInputs(context, row, count, contour_start);
-  if (head_code <= kLastSummatorCode) {
+  if (group == kGroupSummator) {
     for (int i = 0; i < count; ++i) {
       if (inputs[i].node != 0) AddSignedInput(run, inputs[i], n, output);
     }
@@ -131,6 +128,15 @@ void Get_for_Sums(CalcContext& context, int row, int n, int head_code, Series& o
   }
   if (inputs[0].node != 0 && inputs[1].node != 0)
     MultiplyInputs(run, inputs[0], inputs[1], n, output);
+}
+
+void Get_for_Links(CalcContext& context, int row, int n, int head_code, Series& output,
+                   int contour_start) {
+  if (GroupOf(head_code) == kGroupFork) {
+    Get_for_Forks(context, row, n, head_code, output);
+  } else {
+    Get_for_Sums(context, row, n, head_code, output, contour_start);
+  }
 }
 
 void StoreControlPoints(CalcContext& context, int element, int n, const Series& series) {

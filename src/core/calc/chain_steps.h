@@ -20,6 +20,11 @@ void Get_for_Forks(CalcContext& context, int row, int n, int head_code, Series& 
 void Get_for_Sums(CalcContext& context, int row, int n, int head_code, Series& output,
                   int contour_start);
 
+// The input of a chain headed by a fork (Get_for_Forks) or by a summator or
+// multiplier (Get_for_Sums).
+void Get_for_Links(CalcContext& context, int row, int n, int head_code, Series& output,
+                   int contour_start);
+
 // Points 0..n of the element's series into the result store when the element
 // carries a control point.
 void StoreControlPoints(CalcContext& context, int element, int n, const Series& series);

@@ -14,8 +14,6 @@
 namespace kortiv {
 namespace {
 
-constexpr int kFirstSumCode = 9;
-
 // Shows the progress when its text changes; the text has one decimal, so a
 // run shows at most a thousand texts however many points it has.
 class ContourProgress {
@@ -76,12 +74,7 @@ void EvaluateContour(CalcContext& context, int header, WorkingSeries& work) {
         return;
       }
       const int head = graph.Head(row);
-      const int head_code = context.scheme.GetCode(head);
-      if (head_code < kFirstSumCode) {
-        Get_for_Forks(context, row, s, head_code, work.input);
-      } else {
-        Get_for_Sums(context, row, s, head_code, work.input, header);
-      }
+      Get_for_Links(context, row, s, context.scheme.GetCode(head), work.input, header);
       StoreControlPoints(context, head, s, work.input);
       EvaluateChain(context, row, s, work.input, work.output);
       if (run.stop_requested) return;
