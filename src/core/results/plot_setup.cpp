@@ -2,6 +2,7 @@
 
 #include "calc/run_state.h"
 #include "results/axis_scale.h"
+#include "results/frequency_results.h"
 #include "results/plot_state.h"
 
 namespace kortiv {
@@ -50,6 +51,36 @@ void SetUpTimePlot(const RunState& run, bool portrait, PlotState& state, Messeng
     Scale(state.extremes.Over(1, 1), AxisScaleKind::kLinear, state.auto_axes.y[0], messenger);
   }
   Finish(state);
+}
+
+void SetUpFrequencyPlot(const RunState& run, const FrequencyPlotLayout& layout, PlotState& state,
+                        Messenger& messenger) {
+  if (layout.hodograph) {
+    Begin(run, PlotKind::kHodograph, layout.title, 2, state);
+    Scale(state.extremes.Over(1, 2), AxisScaleKind::kLinear, state.auto_axes.x, messenger);
+    Scale(state.extremes.Over(2, 2), AxisScaleKind::kLinear, state.auto_axes.y[0], messenger);
+  } else {
+    Begin(run, PlotKind::kFrequency, layout.title, 2, state);
+    state.first_axis = layout.first_axis;
+    state.last_axis = layout.last_axis;
+    state.log_frequency_axis = layout.log_frequency;
+    const AxisScaleKind x_kind =
+        layout.log_frequency ? AxisScaleKind::kLogarithmic : AxisScaleKind::kLinear;
+    Scale(ArgumentRange(run), x_kind, state.auto_axes.x, messenger);
+    for (int a = state.first_axis; a <= state.last_axis; ++a) {
+      Scale(state.extremes.Over(1 + a, 2), AxisScaleKind::kLinear, state.auto_axes.y[a], messenger);
+    }
+  }
+  Finish(state);
+}
+
+void PreparePlot(RunState& run, const UserSettings& settings, bool portrait, PlotState& state,
+                 Messenger& messenger) {
+  if (run.kind == RunKind::kFrequency) {
+    SetUpFrequencyPlot(run, PrepareFrequencyResults(run, settings), state, messenger);
+  } else {
+    SetUpTimePlot(run, portrait, state, messenger);
+  }
 }
 
 }  // namespace kortiv
