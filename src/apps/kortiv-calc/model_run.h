@@ -1,0 +1,49 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "commands.h"
+#include "model/user_settings.h"
+
+namespace kortiv {
+class Messenger;
+struct RunState;
+}  // namespace kortiv
+
+namespace kortiv::calc_cli {
+
+// The options that the commands calculating a model share.
+inline constexpr const char* kRunOptionsUsage =
+    "[--portrait] [--from A] [--to C] [--every B] [--settings Kortiv.usr] [--deriv K] "
+    "[--ode K] [--hertz] [--degrees] [--no-unwrap] [--yes]";
+
+struct RunOptions {
+  std::string model;
+  std::string output;  // -o; empty when not given
+  std::string settings;
+  bool portrait = false;
+  bool yes = false;
+  bool hertz = false;
+  bool degrees = false;
+  bool no_unwrap = false;
+  std::optional<int> from, to, every, deriv, ode;
+};
+
+// Reads MODEL.krt and the options; nothing when an option is unknown, its
+// value is missing or out of range, or the model is not named.
+std::optional<RunOptions> ParseRunOptions(const Arguments& args);
+
+// The settings file's preferences (the defaults without one), with the
+// options' overrides.
+UserSettings RunSettings(const RunOptions& options);
+
+// Reads the model, analyses and calculates it (the phase portrait with
+// --portrait), its messages through the messenger. Returns kExitDone with
+// the results in `run` and the model's name in `model_name`, kExitRefused
+// when the calculation gave no results, kExitUsageOrFile when the model
+// could not be read.
+int CalculateModelFile(const RunOptions& options, const UserSettings& settings,
+                       Messenger& messenger, RunState& run, std::string& model_name);
+
+}  // namespace kortiv::calc_cli
