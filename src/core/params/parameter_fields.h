@@ -1,0 +1,78 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "params/coefficient_grid.h"
+#include "params/parameter_layout.h"
+
+namespace kortiv {
+
+class Messenger;
+
+// What the dialog's controls hold: the texts as typed, the spin edits, the
+// radio groups and the coefficient grid.
+struct ParameterFields {
+  std::array<std::string, 5> texts;  // txtPar1..txtPar4, txtAux1
+  int m = 0;                         // cseM
+  int n = 0;                         // cseN
+  int p = 0;                         // cseP
+  int view = 0;                      // rgView item
+  int scale = 0;                     // rgScale item
+  CoefficientGrid grid;
+
+  std::string& Text(ControlId id) { return texts[TextSlot(id)]; }
+  const std::string& Text(ControlId id) const { return texts[TextSlot(id)]; }
+  // The spin edit or radio group `id`.
+  int Integer(ControlId id) const;
+  void SetInteger(ControlId id, int value);
+
+  static bool IsText(ControlId id) { return static_cast<int>(id) <= TextSlot(ControlId::kTxtAux1); }
+  static int TextSlot(ControlId id) { return static_cast<int>(id); }
+
+ private:
+  template <class Fields>
+  static auto* IntegerSlot(Fields* fields, ControlId id) {
+    switch (id) {
+      case ControlId::kCseM:
+        return &fields->m;
+      case ControlId::kCseN:
+        return &fields->n;
+      case ControlId::kCseP:
+        return &fields->p;
+      case ControlId::kRgView:
+        return &fields->view;
+      default:
+        return &fields->scale;
+    }
+  }
+};
+
+inline int ParameterFields::Integer(ControlId id) const { return *IntegerSlot(this, id); }
+inline void ParameterFields::SetInteger(ControlId id, int value) { *IntegerSlot(this, id) = value; }
+
+// The fields converted to numbers. Text fields that the layout does not
+// edit stay 0; b, a and y hold the grid's b_0..b_m, a_0..a_n and
+// y(0)..y^(n-1)(0).
+struct FieldNumbers {
+  std::array<float, 5> texts{};  // txtPar1..txtPar4, txtAux1
+  int m = 0;
+  int n = 0;
+  int p = 0;
+  int view = 0;
+  int scale = 0;
+  std::vector<float> b;
+  std::vector<float> a;
+  std::vector<float> y;
+  bool all_converted = true;  // false when any text was not a number
+
+  float Text(ControlId id) const { return texts[ParameterFields::TextSlot(id)]; }
+};
+
+// Converts every editable text of the layout (in block order, then the
+// grid in block order), reporting each one that is not a number.
+FieldNumbers ConvertFields(const ParameterLayout& layout, const ParameterFields& fields,
+                           Messenger& messenger);
+
+}  // namespace kortiv

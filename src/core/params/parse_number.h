@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string_view>
+
+namespace kortiv {
+
+class Messenger;
+
+inline constexpr std::string_view kBadNumberText = "Вы ввели ошибочное число!";
+inline constexpr std::string_view kBadNumberCaption = "Повторите ввод";
+
+struct ParsedNumber {
+  float value = 0.0f;
+  bool ok = false;
+};
+
+// Converts a typed number; both '.' and ',' are taken as the decimal
+// separator whatever the system uses. A text that is not a number, or a
+// number outside the range of a 32-bit float, is reported in a box and
+// gives 0 with ok false.
+ParsedNumber ParseNumber(std::string_view text, Messenger& messenger);
+
+// Integers kept among float parameters are stored 0.1 away from zero so
+// that truncation reads them back exactly.
+float EncodeInteger(int value);
+int DecodeInteger(float value);
+
+}  // namespace kortiv
