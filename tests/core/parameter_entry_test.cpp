@@ -4,7 +4,6 @@
 
 #include "model/catalogue.h"
 #include "model/scheme.h"
-#include "model/user_settings.h"
 #include "recording_messenger.h"
 
 namespace kortiv {
@@ -42,8 +41,7 @@ class ParameterEntryTest : public ::testing::Test {
   Scheme scheme{messages};
   WorkingTimes times;
   TimeScaleStats stats;
-  UserSettings settings;
-  ParameterContext context{scheme, times, stats, settings, messages};
+  ParameterContext context{scheme, times, stats, messages};
 };
 
 TEST_F(ParameterEntryTest, NewAperiodicElementShowsDefaultsAndGetsABlockAtTheTop) {
@@ -105,8 +103,8 @@ TEST_F(ParameterEntryTest, AFieldThatIsNotANumberStoresNothing) {
 TEST_F(ParameterEntryTest, ABadNumberCountsAsZeroForTheChecks) {
   const int n = Place(204);
   EXPECT_FALSE(Enter(n, {"1", "abc", "0"}).close);
-  EXPECT_EQ(messages.Texts(), (Texts{"Вы ввели ошибочное число!",
-                                     "Постоянная времени должна быть положительна!"}));
+  EXPECT_EQ(messages.Texts(),
+            (Texts{"Вы ввели ошибочное число!", "Постоянная времени должна быть положительна!"}));
   EXPECT_EQ(scheme.GetParamAddress(n), 0);
 }
 
@@ -269,8 +267,7 @@ TEST_F(ParameterEntryTest, GrowingTheGeneralElementMovesTheLaterBlocks) {
   EXPECT_EQ(scheme.GetParamAddress(gain), gain_address + 3);
   EXPECT_EQ(Block(lag), (std::vector<float>{3, 2, 1}));
   EXPECT_EQ(Block(gain), (std::vector<float>{9}));
-  EXPECT_EQ(Block(general),
-            (std::vector<float>{1.1f, 4.1f, 1, 2, 0.5f, 1, 1, 1, 1, 0, 0, 0, -1}));
+  EXPECT_EQ(Block(general), (std::vector<float>{1.1f, 4.1f, 1, 2, 0.5f, 1, 1, 1, 1, 0, 0, 0, -1}));
 
   // Opening again writes the stored values over the rebuilt grid.
   ParameterEntry again = Open(general);

@@ -27,7 +27,8 @@ TEST(ParameterLayouts, CoverEveryKindWithParametersAndNothingElse) {
   }
   // Each code without parameters was reported once.
   int without = 0;
-  for (const CatalogueEntry& entry : Catalogue()) without += entry.code != 0 && entry.param_count == 0;
+  for (const CatalogueEntry& entry : Catalogue())
+    without += entry.code != 0 && entry.param_count == 0;
   ASSERT_EQ(static_cast<int>(messages.entries.size()), without);
   EXPECT_EQ(messages.entries[0].text, "Ошибка вызова окна для задания параметров!");
   EXPECT_TRUE(FindParameterLayout(0, false, messages).has_value());

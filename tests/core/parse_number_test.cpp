@@ -34,7 +34,8 @@ TEST(ParseNumber, ReportsTextThatIsNotANumberAndGivesZero) {
 TEST(IntegerParameters, AreStoredAwayFromZeroAndReadBackByTruncation) {
   EXPECT_EQ(EncodeInteger(-2), -2.1f);
   EXPECT_EQ(EncodeInteger(4), 4.1f);
-  for (int v : {-500, -2, -1, 0, 1, 3, 90, 100000, 1000000}) EXPECT_EQ(DecodeInteger(EncodeInteger(v)), v);
+  for (int v : {-500, -2, -1, 0, 1, 3, 90, 100000, 1000000})
+    EXPECT_EQ(DecodeInteger(EncodeInteger(v)), v);
   EXPECT_EQ(DecodeInteger(1e30f), 2000000000);
 }
 

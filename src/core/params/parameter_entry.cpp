@@ -4,7 +4,6 @@
 
 #include "model/catalogue.h"
 #include "model/scheme.h"
-#include "model/user_settings.h"
 #include "params/derived_quantity.h"
 #include "params/parse_number.h"
 #include "params/validate_parameters.h"
@@ -19,15 +18,16 @@ constexpr int kIntegrationCount = 3;
 // Block layout of the general element: m, n, b_0..b_m, a_0..a_n, y(0)..y^(n-1)(0).
 constexpr int kFirstCoefficient = 2;
 
-int GeneralCount(int m, int n) { return m + 2 * n + 4; }
+int GeneralCount(int m, int n) {
+  return m + 2 * n + 4;
+}
 
 }  // namespace
 
-std::optional<ParameterEntry> ParameterEntry::Open(const ParameterContext& context,
-                                                   int element) {
+std::optional<ParameterEntry> ParameterEntry::Open(const ParameterContext& context, int element) {
   const int code = element == 0 ? 0 : context.scheme.GetCode(element);
   std::optional<ParameterLayout> layout =
-      FindParameterLayout(code, context.settings.FreqInHertz, context.messenger);
+      FindParameterLayout(code, context.freq_in_hertz, context.messenger);
   if (!layout) return std::nullopt;
   return ParameterEntry(context, element, code, std::move(*layout));
 }

@@ -12,15 +12,14 @@ namespace kortiv {
 
 class Messenger;
 class Scheme;
-struct UserSettings;
 
 // What the parameter dialog works on besides its own fields.
 struct ParameterContext {
   Scheme& scheme;
-  WorkingTimes& times;     // replaced when the integration parameters are accepted
-  TimeScaleStats& stats;   // widened by every validation
-  const UserSettings& settings;
+  WorkingTimes& times;    // replaced when the integration parameters are accepted
+  TimeScaleStats& stats;  // widened by every validation
   Messenger& messenger;
+  bool freq_in_hertz = false;    // the user's frequency unit, for the sweep generator's captions
   char decimal_separator = '.';  // of the numbers shown in the fields
 };
 

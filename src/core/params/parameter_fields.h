@@ -49,8 +49,12 @@ struct ParameterFields {
   }
 };
 
-inline int ParameterFields::Integer(ControlId id) const { return *IntegerSlot(this, id); }
-inline void ParameterFields::SetInteger(ControlId id, int value) { *IntegerSlot(this, id) = value; }
+inline int ParameterFields::Integer(ControlId id) const {
+  return *IntegerSlot(this, id);
+}
+inline void ParameterFields::SetInteger(ControlId id, int value) {
+  *IntegerSlot(this, id) = value;
+}
 
 // The fields converted to numbers. Text fields that the layout does not
 // edit stay 0; b, a and y hold the grid's b_0..b_m, a_0..a_n and

@@ -80,13 +80,13 @@ ParameterLayout Derived(ParameterLayout layout, ApplyAction action, std::string_
 }
 
 ParameterLayout IntegrationLayout() {
-  ParameterLayout layout = Derived(
-      Element({0},
-              {Text(1, "Начальный момент, T0, c :"), Text(2, "Шаг, h, с :"),
-               Text(3, "Конечный момент, Tk, c :"), Shows("Число точек счёта, N :")},
-              {}, 1),
-      ApplyAction::kPointCount, "Пересчитать N", ControlId::kTxtPar2,
-      {ControlId::kTxtPar1, ControlId::kTxtPar2, ControlId::kTxtPar3});
+  ParameterLayout layout =
+      Derived(Element({0},
+                      {Text(1, "Начальный момент, T0, c :"), Text(2, "Шаг, h, с :"),
+                       Text(3, "Конечный момент, Tk, c :"), Shows("Число точек счёта, N :")},
+                      {}, 1),
+              ApplyAction::kPointCount, "Пересчитать N", ControlId::kTxtPar2,
+              {ControlId::kTxtPar1, ControlId::kTxtPar2, ControlId::kTxtPar3});
   layout.form_caption = kIntegrationFormCaption;
   layout.form_width = 250;
   layout.form_height = 240;
@@ -99,10 +99,9 @@ ParameterLayout SweepGeneratorLayout() {
       {kSweepGeneratorCode},
       {Spin(ControlId::kCseM, kSweepMinRadians, 0, std::nullopt),
        Spin(ControlId::kCseN, kSweepMaxRadians, 1, std::nullopt),
-       Radio(ControlId::kRgView, "Построить ЧХ (F=U+jV=A exp(j*fi) ):",
-             {kViewItems.begin(), kViewItems.end()}, 2),
-       Radio(ControlId::kRgScale, "Выбор масштаба:",
-             {scale_items.begin(), scale_items.end()}, 3),
+       Radio(ControlId::kRgView,
+             "Построить ЧХ (F=U+jV=A exp(j*fi) ):", {kViewItems.begin(), kViewItems.end()}, 2),
+       Radio(ControlId::kRgScale, "Выбор масштаба:", {scale_items.begin(), scale_items.end()}, 3),
        Spin(ControlId::kCseP, "Число точек отсчёта на декаду:", 4, SpinLimits{2, 1000000})},
       {0, 4, 0, 1, 90}, 2);
   layout.form_height = 255;
@@ -148,12 +147,11 @@ std::vector<ParameterLayout> BuildLayouts() {
                        Text(3, "Начальная фаза, f, рад :"), period},
                       {2, 4, kHalfPi}, 3),
               ApplyAction::kPeriod, "Пересчитать T", C::kTxtPar2, {C::kTxtPar2}),
-      Element({104},
-              {amplitude, Text(2, "Задержка, T, с :"), Text(3, "Ширина импульса, Ti, с :")},
+      Element({104}, {amplitude, Text(2, "Задержка, T, с :"), Text(3, "Ширина импульса, Ti, с :")},
               {1, 0, 1}, 3),
-      Derived(Element({105, 106, 108}, {amplitude, Text(2, "Период, T, с :"), frequency}, {1, 1},
-                      5),
-              ApplyAction::kFrequency, "Пересчитать f", C::kTxtPar2, {C::kTxtPar2}),
+      Derived(
+          Element({105, 106, 108}, {amplitude, Text(2, "Период, T, с :"), frequency}, {1, 1}, 5),
+          ApplyAction::kFrequency, "Пересчитать f", C::kTxtPar2, {C::kTxtPar2}),
       Element({107},
               {amplitude, Spin(C::kCseN, "Число импульсов, n :", 1, SpinLimits{1, 100000}),
                Text(3, "Задержка, T, с :"), Text(4, "Длительность импульса, Ti, с :"),
@@ -172,8 +170,7 @@ std::vector<ParameterLayout> BuildLayouts() {
               ApplyAction::kFrequency, "Пересчитать f", C::kTxtPar3, {C::kTxtPar3}),
       SweepGeneratorLayout(),
       Element({200}, {gain}, {1}, 1),
-      Element({201},
-              {Text(1, "Пост. интегрирования, Ti :"), Text(2, "Начальное значение, y(0) :")},
+      Element({201}, {Text(1, "Пост. интегрирования, Ti :"), Text(2, "Начальное значение, y(0) :")},
               {1, 0}, 1),
       Element({202}, {Text(1, "Пост. дифференцирования, Td :")}, {1}, 1),
       Element({203}, {Text(1, "Величина времени запаздывания, T :")}, {1}, 1),
@@ -219,13 +216,13 @@ std::vector<ParameterLayout> BuildLayouts() {
               {Text(1, "Полулюфт, а :"), Text(2, "Коэффициент, k :"),
                Text(3, "Начальное значение, y(0) :")},
               {0.1, 1, 0}, 3),
-      Element({304},
-              {Text(1, "Нижний предел, В :"), Text(2, "Верхний предел, А :"),
-               Text(3, "Полулюфт, а :"), Text(4, "Коэффициент, k :"),
-               Text(5, "Начальное значение, y(0) :")},
-              {-0.5, 0.5, 0.1, 1, 0}, 5),
-      Element({305}, {Text(1, "Нижнее значение, В :"), Text(2, "Верхнее значение, А :")},
-              {-1, 1}, 2),
+      Element(
+          {304},
+          {Text(1, "Нижний предел, В :"), Text(2, "Верхний предел, А :"), Text(3, "Полулюфт, а :"),
+           Text(4, "Коэффициент, k :"), Text(5, "Начальное значение, y(0) :")},
+          {-0.5, 0.5, 0.1, 1, 0}, 5),
+      Element({305}, {Text(1, "Нижнее значение, В :"), Text(2, "Верхнее значение, А :")}, {-1, 1},
+              2),
       Element({306},
               {Text(1, "Нижнее значение, В :"), Text(2, "Верхнее значение, А :"),
                Text(3, "Левая граница, а1 :"), Text(4, "Правая граница, а2 :")},
@@ -265,8 +262,7 @@ const ControlSpec* ParameterLayout::ControlOfValue(int i) const {
 
 std::array<std::string_view, 3> SweepScaleItems(bool freq_in_hertz) {
   if (freq_in_hertz) {
-    return {"линейный A, fi(f)", "полулогарифмический A, fi(lg f)",
-            "логарифмический L, fi(lg f)"};
+    return {"линейный A, fi(f)", "полулогарифмический A, fi(lg f)", "логарифмический L, fi(lg f)"};
   }
   return {"линейный A, fi(w)", "полулогарифмический A, fi(lg w)", "логарифмический L, fi(lg w)"};
 }

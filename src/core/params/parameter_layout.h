@@ -48,9 +48,9 @@ struct ControlSpec {
   ControlId control = ControlId::kTxtPar1;
   LabelId label = LabelId::kNone;  // the caption's label; kNone for the grid and radio groups
   std::string_view caption{};      // label text, or the radio group's own caption
-  int value = -1;  // index in the element's parameter block; -1: shows a derived quantity
-  bool integer = false;      // spin or radio value, stored 0.1 away from zero
-  std::optional<SpinLimits> limits{};  // spin edits without limits accept any integer
+  int value = -1;        // index in the element's parameter block; -1: shows a derived quantity
+  bool integer = false;  // spin or radio value, stored 0.1 away from zero
+  std::optional<SpinLimits> limits{};     // spin edits without limits accept any integer
   std::vector<std::string_view> items{};  // radio group items
   std::string_view hint{};
 };
@@ -68,9 +68,9 @@ struct ParameterLayout {
   std::vector<double> defaults{};
   int reposition = 1;  // 1..5 aligns on lblPar1..lblAux1; -1 on lblPar2 with the grid rebuilt
   ApplyAction apply = ApplyAction::kNone;
-  std::string_view apply_caption{};  // empty: no cmdApply
+  std::string_view apply_caption{};                // empty: no cmdApply
   ControlId derived_source = ControlId::kTxtPar1;  // the field a derived quantity is made of
-  std::vector<ControlId> apply_triggers{};  // changes of these enable cmdApply
+  std::vector<ControlId> apply_triggers{};         // changes of these enable cmdApply
   bool hints = false;
 
   const ControlSpec* Find(ControlId id) const;
@@ -84,8 +84,8 @@ inline constexpr std::string_view kNoLayoutText = "Ошибка вызова о�
 inline constexpr std::string_view kRepositionErrorText = "Ошибка вызова Reposition!";
 
 // Items of rgView and rgScale of the sweep generator.
-inline constexpr std::array<std::string_view, 4> kViewItems = {
-    "только АЧХ", "только ФЧХ", "АЧХ и ФЧХ", "годограф V(U)"};
+inline constexpr std::array<std::string_view, 4> kViewItems = {"только АЧХ", "только ФЧХ",
+                                                               "АЧХ и ФЧХ", "годограф V(U)"};
 std::array<std::string_view, 3> SweepScaleItems(bool freq_in_hertz);
 
 // The layout of a code (0: the integration parameters). The sweep
@@ -99,6 +99,8 @@ const std::vector<ParameterLayout>& ParameterLayouts();
 
 // Whether Reposition accepts the index; the dialog reports others with
 // kRepositionErrorText.
-constexpr bool IsRepositionIndex(int k) { return (k >= 1 && k <= 5) || k == -1; }
+constexpr bool IsRepositionIndex(int k) {
+  return (k >= 1 && k <= 5) || k == -1;
+}
 
 }  // namespace kortiv

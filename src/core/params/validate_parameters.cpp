@@ -28,7 +28,8 @@ constexpr std::string_view kTimeConstant = "Постоянная времени 
 constexpr std::string_view kUpperAboveLowerLimit = "Верхний предел A должен быть выше нижнего B!";
 constexpr std::string_view kUpperAboveLowerValue = "Верхнее значение A должно быть выше нижнего B!";
 constexpr std::string_view kGainNotPositive = "Коэффициент k должен быть положительным!";
-constexpr std::string_view kBoundsOfOneSign = "Левая и правая границы должны быть разных знаков или 0!";
+constexpr std::string_view kBoundsOfOneSign =
+    "Левая и правая границы должны быть разных знаков или 0!";
 constexpr std::string_view kLeftLeftOfRight = "Левая граница а1 должна быть левее правой a2!";
 constexpr std::string_view kHalfBacklash = "Величина полулюфта должна быть положительна!";
 constexpr std::string_view kInitialBacklashValue =
@@ -150,7 +151,9 @@ void CheckPacket(Findings& f) {
   f.stats().NoteCharTime(static_cast<float>(count * double{pulse} + (count - 1) * double{pause}));
 }
 
-void CheckNoise(Findings& f) { f.Error(f[C::kTxtPar1] < 0, "Мощность должна быть неотрицательной!"); }
+void CheckNoise(Findings& f) {
+  f.Error(f[C::kTxtPar1] < 0, "Мощность должна быть неотрицательной!");
+}
 
 void CheckPulseSequence(Findings& f) {
   const float pulse = f[C::kTxtPar2];
@@ -297,7 +300,9 @@ void CheckBacklashSaturation(Findings& f) {
   f.Warning(OutsideBacklash(y0, a, k), kInitialBacklashValue);
 }
 
-void CheckRelay(Findings& f) { f.Error(f[C::kTxtPar1] >= f[C::kTxtPar2], kUpperAboveLowerValue); }
+void CheckRelay(Findings& f) {
+  f.Error(f[C::kTxtPar1] >= f[C::kTxtPar2], kUpperAboveLowerValue);
+}
 
 void CheckThreePositionRelay(Findings& f) {
   CheckRelay(f);
@@ -332,41 +337,81 @@ void CheckThreePositionHysteresisRelay(Findings& f) {
 }
 
 void CheckExponent(Findings& f) {
-  f.Warning(f[C::kTxtPar1] > 10, "Коэффициент a велик. Это может привести к переполнению при счёте!");
+  f.Warning(f[C::kTxtPar1] > 10,
+            "Коэффициент a велик. Это может привести к переполнению при счёте!");
 }
 
 void CheckCode(int code, Findings& f) {
   switch (code) {
-    case 0: return CheckIntegration(f);
-    case 100: case 103: return CheckHarmonic(f);
-    case 101: case 102: return CheckStepOrRamp(f);
-    case 104: return CheckPulse(f);
-    case 105: case 106: case 108: return CheckPeriodic(f);
-    case 107: return CheckPacket(f);
-    case 109: return CheckNoise(f);
-    case 110: return CheckPulseSequence(f);
-    case 111: return CheckTriangular(f);
-    case 112: return CheckSweep(f);
-    case 201: return CheckIntegrationConstant(f, f[C::kTxtPar1]);
-    case 202: return CheckDerivativeConstant(f, f[C::kTxtPar1]);
-    case 203: return CheckPureDelay(f);
-    case 204: case 205: case 206: case 208: case 209: return CheckTimeConstant(f);
-    case 207: return CheckLeadLag(f);
-    case 210: return CheckSecondOrderLag(f);
-    case 211: return CheckOscillatory(f);
-    case 212: return CheckGeneral(f);
-    case 213: case 214: return CheckPid(f);
-    case 300: return CheckSaturation(f);
-    case 301: return CheckDeadZone(f);
-    case 302: return CheckSaturationDeadZone(f);
-    case 303: return CheckBacklash(f);
-    case 304: return CheckBacklashSaturation(f);
-    case 305: return CheckRelay(f);
-    case 306: return CheckThreePositionRelay(f);
-    case 307: return CheckHysteresisRelay(f);
-    case 308: return CheckThreePositionHysteresisRelay(f);
-    case 506: return CheckExponent(f);
-    default: return;  // the gain, the power a and the functions without parameters
+    case 0:
+      return CheckIntegration(f);
+    case 100:
+    case 103:
+      return CheckHarmonic(f);
+    case 101:
+    case 102:
+      return CheckStepOrRamp(f);
+    case 104:
+      return CheckPulse(f);
+    case 105:
+    case 106:
+    case 108:
+      return CheckPeriodic(f);
+    case 107:
+      return CheckPacket(f);
+    case 109:
+      return CheckNoise(f);
+    case 110:
+      return CheckPulseSequence(f);
+    case 111:
+      return CheckTriangular(f);
+    case 112:
+      return CheckSweep(f);
+    case 201:
+      return CheckIntegrationConstant(f, f[C::kTxtPar1]);
+    case 202:
+      return CheckDerivativeConstant(f, f[C::kTxtPar1]);
+    case 203:
+      return CheckPureDelay(f);
+    case 204:
+    case 205:
+    case 206:
+    case 208:
+    case 209:
+      return CheckTimeConstant(f);
+    case 207:
+      return CheckLeadLag(f);
+    case 210:
+      return CheckSecondOrderLag(f);
+    case 211:
+      return CheckOscillatory(f);
+    case 212:
+      return CheckGeneral(f);
+    case 213:
+    case 214:
+      return CheckPid(f);
+    case 300:
+      return CheckSaturation(f);
+    case 301:
+      return CheckDeadZone(f);
+    case 302:
+      return CheckSaturationDeadZone(f);
+    case 303:
+      return CheckBacklash(f);
+    case 304:
+      return CheckBacklashSaturation(f);
+    case 305:
+      return CheckRelay(f);
+    case 306:
+      return CheckThreePositionRelay(f);
+    case 307:
+      return CheckHysteresisRelay(f);
+    case 308:
+      return CheckThreePositionHysteresisRelay(f);
+    case 506:
+      return CheckExponent(f);
+    default:
+      return;  // the gain, the power a and the functions without parameters
   }
 }
 
