@@ -1,7 +1,9 @@
 #include "params/validate_parameters.h"
 
+#include <algorithm>
 #include <numbers>
 #include <string_view>
+#include <vector>
 
 #include "support/messenger.h"
 
@@ -341,77 +343,54 @@ void CheckExponent(Findings& f) {
             "Коэффициент a велик. Это может привести к переполнению при счёте!");
 }
 
+struct KindChecks {
+  std::vector<int> codes;
+  void (*check)(Findings&);
+};
+
+// The checks of every kind; the gain, the power a and the functions without
+// parameters have none.
+const std::vector<KindChecks>& ChecksByKind() {
+  static const std::vector<KindChecks> table = {
+      {{0}, CheckIntegration},
+      {{100, 103}, CheckHarmonic},
+      {{101, 102}, CheckStepOrRamp},
+      {{104}, CheckPulse},
+      {{105, 106, 108}, CheckPeriodic},
+      {{107}, CheckPacket},
+      {{109}, CheckNoise},
+      {{110}, CheckPulseSequence},
+      {{111}, CheckTriangular},
+      {{112}, CheckSweep},
+      {{201}, [](Findings& f) { CheckIntegrationConstant(f, f[C::kTxtPar1]); }},
+      {{202}, [](Findings& f) { CheckDerivativeConstant(f, f[C::kTxtPar1]); }},
+      {{203}, CheckPureDelay},
+      {{204, 205, 206, 208, 209}, CheckTimeConstant},
+      {{207}, CheckLeadLag},
+      {{210}, CheckSecondOrderLag},
+      {{211}, CheckOscillatory},
+      {{212}, CheckGeneral},
+      {{213, 214}, CheckPid},
+      {{300}, CheckSaturation},
+      {{301}, CheckDeadZone},
+      {{302}, CheckSaturationDeadZone},
+      {{303}, CheckBacklash},
+      {{304}, CheckBacklashSaturation},
+      {{305}, CheckRelay},
+      {{306}, CheckThreePositionRelay},
+      {{307}, CheckHysteresisRelay},
+      {{308}, CheckThreePositionHysteresisRelay},
+      {{506}, CheckExponent},
+  };
+  return table;
+}
+
 void CheckCode(int code, Findings& f) {
-  switch (code) {
-    case 0:
-      return CheckIntegration(f);
-    case 100:
-    case 103:
-      return CheckHarmonic(f);
-    case 101:
-    case 102:
-      return CheckStepOrRamp(f);
-    case 104:
-      return CheckPulse(f);
-    case 105:
-    case 106:
-    case 108:
-      return CheckPeriodic(f);
-    case 107:
-      return CheckPacket(f);
-    case 109:
-      return CheckNoise(f);
-    case 110:
-      return CheckPulseSequence(f);
-    case 111:
-      return CheckTriangular(f);
-    case 112:
-      return CheckSweep(f);
-    case 201:
-      return CheckIntegrationConstant(f, f[C::kTxtPar1]);
-    case 202:
-      return CheckDerivativeConstant(f, f[C::kTxtPar1]);
-    case 203:
-      return CheckPureDelay(f);
-    case 204:
-    case 205:
-    case 206:
-    case 208:
-    case 209:
-      return CheckTimeConstant(f);
-    case 207:
-      return CheckLeadLag(f);
-    case 210:
-      return CheckSecondOrderLag(f);
-    case 211:
-      return CheckOscillatory(f);
-    case 212:
-      return CheckGeneral(f);
-    case 213:
-    case 214:
-      return CheckPid(f);
-    case 300:
-      return CheckSaturation(f);
-    case 301:
-      return CheckDeadZone(f);
-    case 302:
-      return CheckSaturationDeadZone(f);
-    case 303:
-      return CheckBacklash(f);
-    case 304:
-      return CheckBacklashSaturation(f);
-    case 305:
-      return CheckRelay(f);
-    case 306:
-      return CheckThreePositionRelay(f);
-    case 307:
-      return CheckHysteresisRelay(f);
-    case 308:
-      return CheckThreePositionHysteresisRelay(f);
-    case 506:
-      return CheckExponent(f);
-    default:
-      return;  // the gain, the power a and the functions without parameters
+  for (const KindChecks& kind : ChecksByKind()) {
+    if (std::find(kind.codes.begin(), kind.codes.end(), code) != kind.codes.end()) {
+      kind.check(f);
+      return;
+    }
   }
 }
 
