@@ -14,6 +14,7 @@ const std::vector<Command>& Commands() {
        "[--settings Kortiv.usr] [--deriv K] [--ode K] [--hertz] [--degrees] [--no-unwrap] "
        "[--yes]",
        RunRun},
+      {"set", "set MODEL.krt N VALUE... [-o OUT.krt]", RunSet},
   };
   return commands;
 }

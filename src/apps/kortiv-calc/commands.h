@@ -28,5 +28,6 @@ int RunInfo(const Arguments& args);
 int RunCheck(const Arguments& args);
 int RunGraph(const Arguments& args);
 int RunRun(const Arguments& args);
+int RunSet(const Arguments& args);
 
 }  // namespace kortiv::calc_cli
