@@ -53,6 +53,13 @@ TEST_F(ValidateParametersTest, IntegrationParametersStopAtTheFirstError) {
   EXPECT_TRUE(Messages().empty());
 }
 
+TEST_F(ValidateParametersTest, ShortTimeConstantWarnsButAcceptsTheStep) {
+  EXPECT_TRUE(Validate(204, {1, 0.005f, 0}));
+  EXPECT_TRUE(Validate(0, {0, 0.01f, 5}));
+  EXPECT_EQ(Messages(), Texts{"Расчёт будет некорректен, так как шаг интегрирования больше "
+                              "минимального характерного времени схемы!"});
+}
+
 TEST_F(ValidateParametersTest, EarlierElementsMakeTheIntegrationParametersWarn) {
   EXPECT_TRUE(Validate(204, {1, 0.005f, 0}));  // aperiodic T = 0.005
   EXPECT_TRUE(Validate(204, {1, 20, 0}));

@@ -43,7 +43,9 @@ struct SpinLimits {
   int max;
 };
 
-// One visible control of a layout.
+// One visible control of a layout. A control with a block value is
+// editable; txtAux1 without one stays disabled and shows the derived
+// quantity. The grid holds block values 2 and up of the general element.
 struct ControlSpec {
   ControlId control = ControlId::kTxtPar1;
   LabelId label = LabelId::kNone;  // the caption's label; kNone for the grid and radio groups
