@@ -12,8 +12,8 @@ namespace {
 
 std::set<int> ValueIndices(const ParameterLayout& layout) {
   std::set<int> values;
-  for (const ControlSpec& spec : layout.controls) {
-    if (spec.value >= 0) values.insert(spec.value);
+  for (const LayoutControl& ctl : layout.controls) {
+    if (ctl.value >= 0) values.insert(ctl.value);
   }
   return values;
 }
@@ -94,7 +94,7 @@ TEST(ParameterLayouts, EnableApplyOnlyFromTheFieldsOfTheDerivedQuantity) {
 TEST(ParameterLayouts, PulsePacketCountIsALimitedSpinEdit) {
   test::RecordingMessenger messages;
   const auto layout = FindParameterLayout(107, false, messages);
-  const ControlSpec* count = layout->Find(ControlId::kCseN);
+  const LayoutControl* count = layout->Find(ControlId::kCseN);
   ASSERT_NE(count, nullptr);
   EXPECT_EQ(count->value, 1);
   EXPECT_TRUE(count->integer);

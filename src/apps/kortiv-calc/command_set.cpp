@@ -64,11 +64,11 @@ class FieldFiller {
 
   bool Fill(int value_count) {
     for (int i = 0; i < value_count; ++i) {
-      const ControlSpec* spec = entry_.layout().ControlOfValue(i);
-      if (spec == nullptr) break;
-      if (spec->control == ControlId::kStringGridPar) return FillGrid();
+      const LayoutControl* ctl = entry_.layout().ControlOfValue(i);
+      if (ctl == nullptr) break;
+      if (ctl->control == ControlId::kStringGridPar) return FillGrid();
       if (!Next()) return false;
-      if (spec->integer ? !SetInteger(*spec, *current_) : !SetText(*spec, *current_)) return false;
+      if (ctl->integer ? !SetInteger(*ctl, *current_) : !SetText(*ctl, *current_)) return false;
     }
     return AllUsed();
   }
@@ -89,16 +89,16 @@ class FieldFiller {
     return false;
   }
 
-  bool SetText(const ControlSpec& spec, const std::string& text) {
-    entry_.SetText(spec.control, text);
+  bool SetText(const LayoutControl& ctl, const std::string& text) {
+    entry_.SetText(ctl.control, text);
     return true;
   }
 
-  bool SetInteger(const ControlSpec& spec, const std::string& text) {
+  bool SetInteger(const LayoutControl& ctl, const std::string& text) {
     const std::optional<int> value = ParseInteger(text);
-    if (value) entry_.SetInteger(spec.control, *value);
-    if (!value || entry_.fields().Integer(spec.control) != *value) {
-      messenger_.Show("Недопустимое значение поля «" + std::string(spec.caption) + "»: " + text);
+    if (value) entry_.SetInteger(ctl.control, *value);
+    if (!value || entry_.fields().Integer(ctl.control) != *value) {
+      messenger_.Show("Недопустимое значение поля «" + std::string(ctl.caption) + "»: " + text);
       return false;
     }
     return true;

@@ -61,16 +61,16 @@ std::vector<float> ParameterEntry::StoredOrDefaultValues() const {
 void ParameterEntry::Fill() {
   const std::vector<float> values = StoredOrDefaultValues();
   std::array<float, 5> shown{};
-  for (const ControlSpec& spec : layout_.controls) {
-    if (spec.value < 0 || spec.value >= static_cast<int>(values.size()) ||
-        spec.control == ControlId::kStringGridPar) {
+  for (const LayoutControl& ctl : layout_.controls) {
+    if (ctl.value < 0 || ctl.value >= static_cast<int>(values.size()) ||
+        ctl.control == ControlId::kStringGridPar) {
       continue;
     }
-    if (spec.integer) {
-      PutInteger(spec.control, DecodeInteger(values[spec.value]));
+    if (ctl.integer) {
+      PutInteger(ctl.control, DecodeInteger(values[ctl.value]));
     } else {
-      shown[ParameterFields::TextSlot(spec.control)] = values[spec.value];
-      fields_.Text(spec.control) = Format(values[spec.value]);
+      shown[ParameterFields::TextSlot(ctl.control)] = values[ctl.value];
+      fields_.Text(ctl.control) = Format(values[ctl.value]);
     }
   }
   if (layout_.Shows(ControlId::kStringGridPar)) {
@@ -101,10 +101,10 @@ void ParameterEntry::FillGrid(const std::vector<float>& values, bool stored) {
 }
 
 void ParameterEntry::PutInteger(ControlId id, int value) {
-  const ControlSpec* spec = layout_.Find(id);
-  if (spec == nullptr) return;
-  if (spec->limits) value = std::clamp(value, spec->limits->min, spec->limits->max);
-  if (!spec->items.empty()) value = std::clamp(value, 0, static_cast<int>(spec->items.size()) - 1);
+  const LayoutControl* ctl = layout_.Find(id);
+  if (ctl == nullptr) return;
+  if (ctl->limits) value = std::clamp(value, ctl->limits->min, ctl->limits->max);
+  if (!ctl->items.empty()) value = std::clamp(value, 0, static_cast<int>(ctl->items.size()) - 1);
   fields_.SetInteger(id, value);
 }
 
@@ -177,16 +177,16 @@ std::vector<float> ParameterEntry::BlockValues(const FieldNumbers& numbers) cons
   }
   std::vector<float> values;
   for (int i = 0; i < count; ++i) {
-    const ControlSpec* spec = layout_.ControlOfValue(i);
-    if (spec == nullptr) break;
-    if (spec->control == ControlId::kStringGridPar) {
+    const LayoutControl* ctl = layout_.ControlOfValue(i);
+    if (ctl == nullptr) break;
+    if (ctl->control == ControlId::kStringGridPar) {
       values.insert(values.end(), numbers.b.begin(), numbers.b.end());
       values.insert(values.end(), numbers.a.begin(), numbers.a.end());
       values.insert(values.end(), numbers.y.begin(), numbers.y.end());
       break;
     }
-    values.push_back(spec->integer ? EncodeInteger(fields_.Integer(spec->control))
-                                   : numbers.Text(spec->control));
+    values.push_back(ctl->integer ? EncodeInteger(fields_.Integer(ctl->control))
+                                  : numbers.Text(ctl->control));
   }
   return values;
 }

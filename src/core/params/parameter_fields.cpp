@@ -27,11 +27,11 @@ FieldNumbers ConvertFields(const ParameterLayout& layout, const ParameterFields&
   numbers.p = fields.p;
   numbers.view = fields.view;
   numbers.scale = fields.scale;
-  for (const ControlSpec& spec : layout.controls) {
-    if (spec.value < 0 || !ParameterFields::IsText(spec.control)) continue;
-    const ParsedNumber number = ParseNumber(fields.Text(spec.control), messenger);
+  for (const LayoutControl& ctl : layout.controls) {
+    if (ctl.value < 0 || !ParameterFields::IsText(ctl.control)) continue;
+    const ParsedNumber number = ParseNumber(fields.Text(ctl.control), messenger);
     numbers.all_converted = numbers.all_converted && number.ok;
-    numbers.texts[ParameterFields::TextSlot(spec.control)] = number.value;
+    numbers.texts[ParameterFields::TextSlot(ctl.control)] = number.value;
   }
   if (layout.Shows(ControlId::kStringGridPar)) {
     const CoefficientGrid& grid = fields.grid;

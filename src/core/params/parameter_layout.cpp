@@ -24,7 +24,7 @@ constexpr std::array<ControlId, 5> kTextControls = {ControlId::kTxtPar1, Control
                                                     ControlId::kTxtAux1};
 
 // Text field k (1..4 for txtPar1..txtPar4, 5 for txtAux1) holding block value k - 1.
-ControlSpec Text(int k, std::string_view caption) {
+LayoutControl Text(int k, std::string_view caption) {
   return {.control = kTextControls[k - 1],
           .label = static_cast<LabelId>(k),
           .caption = caption,
@@ -32,12 +32,12 @@ ControlSpec Text(int k, std::string_view caption) {
 }
 
 // txtAux1 left disabled to show a derived quantity.
-ControlSpec Shows(std::string_view caption) {
+LayoutControl Shows(std::string_view caption) {
   return {.control = ControlId::kTxtAux1, .label = LabelId::kLblAux1, .caption = caption};
 }
 
-ControlSpec Spin(ControlId id, std::string_view caption, int value,
-                 std::optional<SpinLimits> limits, std::string_view hint = {}) {
+LayoutControl Spin(ControlId id, std::string_view caption, int value,
+                   std::optional<SpinLimits> limits, std::string_view hint = {}) {
   const LabelId label = id == ControlId::kCseM   ? LabelId::kLblPar1
                         : id == ControlId::kCseN ? LabelId::kLblPar2
                                                  : LabelId::kLblPar3;
@@ -50,8 +50,8 @@ ControlSpec Spin(ControlId id, std::string_view caption, int value,
           .hint = hint};
 }
 
-ControlSpec Radio(ControlId id, std::string_view caption, std::vector<std::string_view> items,
-                  int value) {
+LayoutControl Radio(ControlId id, std::string_view caption, std::vector<std::string_view> items,
+                    int value) {
   return {.control = id,
           .caption = caption,
           .value = value,
@@ -59,7 +59,7 @@ ControlSpec Radio(ControlId id, std::string_view caption, std::vector<std::strin
           .items = std::move(items)};
 }
 
-ParameterLayout Element(std::vector<int> codes, std::vector<ControlSpec> controls,
+ParameterLayout Element(std::vector<int> codes, std::vector<LayoutControl> controls,
                         std::vector<double> defaults, int reposition) {
   return {.codes = std::move(codes),
           .form_caption = kElementFormCaption,
@@ -244,9 +244,9 @@ std::vector<ParameterLayout> BuildLayouts() {
 
 }  // namespace
 
-const ControlSpec* ParameterLayout::Find(ControlId id) const {
+const LayoutControl* ParameterLayout::Find(ControlId id) const {
   const auto it = std::find_if(controls.begin(), controls.end(),
-                               [id](const ControlSpec& spec) { return spec.control == id; });
+                               [id](const LayoutControl& ctl) { return ctl.control == id; });
   return it == controls.end() ? nullptr : &*it;
 }
 
@@ -254,9 +254,9 @@ bool ParameterLayout::TriggersApply(ControlId id) const {
   return std::find(apply_triggers.begin(), apply_triggers.end(), id) != apply_triggers.end();
 }
 
-const ControlSpec* ParameterLayout::ControlOfValue(int i) const {
+const LayoutControl* ParameterLayout::ControlOfValue(int i) const {
   const auto it = std::find_if(controls.begin(), controls.end(),
-                               [i](const ControlSpec& spec) { return spec.value == i; });
+                               [i](const LayoutControl& ctl) { return ctl.value == i; });
   return it == controls.end() ? nullptr : &*it;
 }
 
@@ -278,12 +278,12 @@ std::optional<ParameterLayout> FindParameterLayout(int code, bool freq_in_hertz,
     if (std::find(layout.codes.begin(), layout.codes.end(), code) == layout.codes.end()) continue;
     ParameterLayout found = layout;
     if (code == kSweepGeneratorCode && freq_in_hertz) {
-      for (ControlSpec& spec : found.controls) {
-        if (spec.control == ControlId::kCseM) spec.caption = kSweepMinHertz;
-        if (spec.control == ControlId::kCseN) spec.caption = kSweepMaxHertz;
-        if (spec.control == ControlId::kRgScale) {
+      for (LayoutControl& ctl : found.controls) {
+        if (ctl.control == ControlId::kCseM) ctl.caption = kSweepMinHertz;
+        if (ctl.control == ControlId::kCseN) ctl.caption = kSweepMaxHertz;
+        if (ctl.control == ControlId::kRgScale) {
           const auto items = SweepScaleItems(true);
-          spec.items.assign(items.begin(), items.end());
+          ctl.items.assign(items.begin(), items.end());
         }
       }
     }

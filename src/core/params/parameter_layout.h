@@ -46,7 +46,7 @@ struct SpinLimits {
 // One visible control of a layout. A control with a block value is
 // editable; txtAux1 without one stays disabled and shows the derived
 // quantity. The grid holds block values 2 and up of the general element.
-struct ControlSpec {
+struct LayoutControl {
   ControlId control = ControlId::kTxtPar1;
   LabelId label = LabelId::kNone;  // the caption's label; kNone for the grid and radio groups
   std::string_view caption{};      // label text, or the radio group's own caption
@@ -64,7 +64,7 @@ struct ParameterLayout {
   std::string_view form_caption{};
   int form_width = 0;
   int form_height = 0;
-  std::vector<ControlSpec> controls{};  // in the order of the block values
+  std::vector<LayoutControl> controls{};  // in the order of the block values
   // Values shown for an element without a parameter block, by block index.
   // The integration parameters have none: they are always stored.
   std::vector<double> defaults{};
@@ -75,11 +75,11 @@ struct ParameterLayout {
   std::vector<ControlId> apply_triggers{};         // changes of these enable cmdApply
   bool hints = false;
 
-  const ControlSpec* Find(ControlId id) const;
+  const LayoutControl* Find(ControlId id) const;
   bool Shows(ControlId id) const { return Find(id) != nullptr; }
   bool TriggersApply(ControlId id) const;
   // The control that holds block value i, or nullptr.
-  const ControlSpec* ControlOfValue(int i) const;
+  const LayoutControl* ControlOfValue(int i) const;
 };
 
 inline constexpr std::string_view kNoLayoutText = "Ошибка вызова окна для задания параметров!";
