@@ -122,16 +122,18 @@ FormulaPiece Root(Runs radicand) {
   return {FormulaPiece::Kind::kRoot, std::move(radicand), {}};
 }
 
-void DrawFormula(QPainter& painter, const Formula& formula, const QRect& area, int pixel_size) {
+bool FormulaFits(const QPainter& painter, const Formula& formula, QSize area, int pixel_size) {
   QFont font = painter.font();
+  font.setPixelSize(pixel_size);
+  const FormulaLayout layout(font);
+  return layout.Width(formula) <= area.width() && layout.Height(formula) <= area.height();
+}
+
+void DrawFormula(QPainter& painter, const Formula& formula, const QRect& area, int pixel_size) {
   int size = pixel_size;
-  for (;; --size) {
-    font.setPixelSize(size);
-    const FormulaLayout layout(font);
-    const bool fits =
-        layout.Width(formula) <= area.width() && layout.Height(formula) <= area.height();
-    if (fits || size <= kMinimumPixelSize) break;
-  }
+  while (size > kMinimumPixelSize && !FormulaFits(painter, formula, area.size(), size)) --size;
+  QFont font = painter.font();
+  font.setPixelSize(size);
   painter.setFont(font);
   const FormulaLayout layout(font);
   const int x = area.left() + (area.width() - layout.Width(formula)) / 2;

@@ -29,6 +29,9 @@ FormulaPiece Inline(Runs runs);
 FormulaPiece Fraction(Runs numerator, Runs denominator);
 FormulaPiece Root(Runs radicand);
 
+// Whether the formula fits `area` in letters of `pixel_size`.
+bool FormulaFits(const QPainter& painter, const Formula& formula, QSize area, int pixel_size);
+
 // Draws the formula centred in `area`, in the largest letter size up to
 // `pixel_size` with which it fits the area.
 void DrawFormula(QPainter& painter, const Formula& formula, const QRect& area, int pixel_size);

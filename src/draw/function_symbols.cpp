@@ -28,7 +28,7 @@ const std::map<int, Formula>& Formulas() {
 void DrawFunctionPictogram(const SymbolCanvas& canvas, int code) {
   const auto formula = Formulas().find(code);
   if (formula == Formulas().end()) return;
-  const QRect inside = canvas.geometry().Box().adjusted(1, 1, -1, -1);
+  const QRect inside = canvas.geometry().Box().adjusted(2, 1, -2, -1);
   DrawFormula(canvas.painter(), formula->second, inside, canvas.TextSize());
 }
 

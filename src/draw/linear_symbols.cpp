@@ -157,11 +157,19 @@ void DrawLinearPictogram(const SymbolCanvas& canvas, int code, int orientation) 
 void DrawLinearDialogPicture(const SymbolCanvas& canvas, int code) {
   if (code == 200) return DrawGainDialog(canvas);
   if (code == 203) return DrawDelayDialog(canvas);
-  const auto formula = DialogFormulas().find(code);
-  if (formula == DialogFormulas().end()) return;
+  const auto found = DialogFormulas().find(code);
+  if (found == DialogFormulas().end()) return;
+  const Formula& formula = found->second;
   const CellGeometry& g = canvas.geometry();
-  DrawFormula(canvas.painter(), formula->second, QRect(2, 0, g.W - 4, g.H),
-              canvas.DialogTextSize());
+  const QRect whole(2, 0, g.W - 4, g.H);
+  const int size = canvas.DialogTextSize();
+  if (FormulaFits(canvas.painter(), formula, whole.size(), size) || formula.size() < 2) {
+    return DrawFormula(canvas.painter(), formula, whole, size);
+  }
+  // Too wide for one line: "W(p)=" above the rest.
+  DrawFormula(canvas.painter(), {formula.front()}, QRect(2, g.mv, g.W - 4, g.cy - g.mv), size);
+  DrawFormula(canvas.painter(), Formula(formula.begin() + 1, formula.end()),
+              QRect(2, g.cy, g.W - 4, g.cy - g.mv), size);
 }
 
 }  // namespace kortiv

@@ -126,7 +126,7 @@ void DrawNonlinearDialogPicture(const SymbolCanvas& canvas, int code) {
   for (const auto& label : characteristic->labels) frame.DrawLabel(label, size);
   if (characteristic->slope) {
     frame.DrawSlopeAngle(characteristic->slope->vertex, characteristic->slope->toward);
-    frame.DrawLabel({"k=tg f", {-.55, .88}}, size);
+    frame.DrawLabel({"k=tg f", {.55, -.9}}, size);
   }
 }
 

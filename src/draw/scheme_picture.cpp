@@ -39,6 +39,7 @@ void MarkCell(QPainter& painter, Cell cell, const SchemeWindow& window, Mark mar
   if (!InWindow(cell, window)) return;
   painter.save();
   painter.translate(CellOrigin(cell));
+  painter.setClipRect(QRect(QPoint(0, 0), kCellSize));
   mark(painter, kCellSize);
   painter.restore();
 }

@@ -14,7 +14,7 @@ SymbolCanvas::SymbolCanvas(QPainter& painter, QSize size) : painter_(&painter), 
 }
 
 void SymbolCanvas::SetPen(const QColor& colour, Qt::PenStyle style) const {
-  QPen pen(colour, 1, style, Qt::FlatCap, Qt::MiterJoin);
+  QPen pen(colour, 1, style, Qt::SquareCap, Qt::MiterJoin);
   pen.setCosmetic(true);
   painter_->setPen(pen);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 #include "draw/element_symbol.h"
@@ -24,8 +26,8 @@ QImage Toggled(QImage image, const Toggle& toggle, int times) {
 // Drawing an inverting mark twice gives back the very same picture.
 TEST(CellMarks, InvertingMarksDrawnTwiceDisappear) {
   const QImage symbol = ElementImage(204, 0);
-  for (const Toggle& toggle :
-       {Toggle(ToggleSelectionFrame), Toggle(TogglePendingCutHatch), Toggle(ToggleParamsNotSetMark)}) {
+  for (const Toggle& toggle : {Toggle(ToggleSelectionFrame), Toggle(TogglePendingCutHatch),
+                               Toggle(ToggleParamsNotSetMark)}) {
     const QImage once = Toggled(symbol, toggle, 1);
     EXPECT_NE(once, symbol);
     EXPECT_EQ(Toggled(symbol, toggle, 2), symbol);
@@ -43,16 +45,32 @@ TEST(CellMarks, SelectionFrameIsBlueOnTheOutermostPixels) {
   EXPECT_EQ(PixelAt(framed, {73, 48}), QColor(Qt::white));
 }
 
+// Whether black pixels run along the line from `from` to `to`, within a
+// pixel of it at every column where it lies in the picture.
+bool BlackAlong(const QImage& image, QPoint from, QPoint to) {
+  for (int x = std::max(from.x(), 0); x <= std::min(to.x(), image.width() - 1); ++x) {
+    const double y = from.y() + double(to.y() - from.y()) * (x - from.x()) / (to.x() - from.x());
+    if (y > image.height() - 1) continue;  // this end lies beyond the picture
+    bool found = false;
+    for (int dy = -1; dy <= 1; ++dy) {
+      const QPoint at(x, static_cast<int>(std::lround(y)) + dy);
+      found = found || (image.rect().contains(at) && PixelAt(image, at) == QColor(Qt::black));
+    }
+    if (!found) return false;
+  }
+  return true;
+}
+
 TEST(CellMarks, PendingCutHatchRunsThroughTheThirdsOfTheCell) {
   const QImage white = Plain({75, 50}, Qt::white);
   const QImage hatched = Toggled(white, TogglePendingCutHatch, 1);
-  // ends and middles of (0,17)-(25,0), (0,33)-(50,0), (0,50)-(75,0),
-  // (25,50)-(75,17) and (50,50)-(75,33)
-  for (QPoint at : {QPoint(0, 17), QPoint(25, 0), QPoint(0, 33), QPoint(50, 0), QPoint(0, 49),
-                    QPoint(74, 0), QPoint(50, 33), QPoint(74, 17), QPoint(62, 42)}) {
-    EXPECT_EQ(PixelAt(hatched, at), QColor(Qt::black)) << at.x() << "," << at.y();
-  }
-  for (QPoint at : {QPoint(10, 10), QPoint(37, 40), QPoint(70, 45), QPoint(3, 3)}) {
+  EXPECT_TRUE(BlackAlong(hatched, {0, 17}, {25, 0}));
+  EXPECT_TRUE(BlackAlong(hatched, {0, 33}, {50, 0}));
+  EXPECT_TRUE(BlackAlong(hatched, {0, 50}, {75, 0}));
+  EXPECT_TRUE(BlackAlong(hatched, {25, 50}, {75, 17}));
+  EXPECT_TRUE(BlackAlong(hatched, {50, 50}, {75, 33}));
+  EXPECT_FALSE(BlackAlong(hatched, {0, 25}, {30, 5}));  // no line between them
+  for (QPoint at : {QPoint(5, 5), QPoint(70, 45), QPoint(45, 45), QPoint(30, 3)}) {
     EXPECT_EQ(PixelAt(hatched, at), QColor(Qt::white)) << at.x() << "," << at.y();
   }
 }

@@ -29,11 +29,11 @@ struct EdgeLines {
 
 // The link elements, from the way signals enter and leave them.
 const std::vector<EdgeLines> kLinkLines = {
-    {1, {L}, {R}},          {2, {D}, {R}},       {3, {U}, {R}},         {4, {L, U, D}, {R}},
-    {5, {L}, {R, D}},       {6, {L}, {R, U}},    {7, {L}, {D, U}},      {8, {L}, {R, D, U}},
-    {9, {L, D}, {R}},       {10, {L, U}, {R}},   {11, {D, U}, {R}},     {12, {L, D, U}, {R}},
-    {13, {L, D}, {R}},      {14, {L, U}, {R}},   {15, {D, U}, {R}},     {16, {L, D, U}, {R}},
-    {17, {L, D, U}, {R}},   {18, {L, D}, {R}},   {19, {L, U}, {R}},     {20, {D, U}, {R}},
+    {1, {L}, {R}},        {2, {D}, {R}},     {3, {U}, {R}},     {4, {L, U, D}, {R}},
+    {5, {L}, {R, D}},     {6, {L}, {R, U}},  {7, {L}, {D, U}},  {8, {L}, {R, D, U}},
+    {9, {L, D}, {R}},     {10, {L, U}, {R}}, {11, {D, U}, {R}}, {12, {L, D, U}, {R}},
+    {13, {L, D}, {R}},    {14, {L, U}, {R}}, {15, {D, U}, {R}}, {16, {L, D, U}, {R}},
+    {17, {L, D, U}, {R}}, {18, {L, D}, {R}}, {19, {L, U}, {R}}, {20, {D, U}, {R}},
 };
 
 EdgeLines LinesOf(int code) {
@@ -44,7 +44,9 @@ EdgeLines LinesOf(int code) {
   return {code, {L}, {R}};
 }
 
-int Rotated(int side, int orientation) { return (side + orientation) % 4; }
+int Rotated(int side, int orientation) {
+  return (side + orientation) % 4;
+}
 
 QPoint EdgePixel(QSize size, int side) {
   switch (side) {
@@ -72,7 +74,9 @@ QPoint Inward(int side, int pixels) {
   }
 }
 
-QPoint Across(int side, int pixels) { return side == R || side == L ? QPoint(0, pixels) : QPoint(pixels, 0); }
+QPoint Across(int side, int pixels) {
+  return side == R || side == L ? QPoint(0, pixels) : QPoint(pixels, 0);
+}
 
 bool LineReachesEdge(const QImage& image, int side) {
   const QPoint edge = EdgePixel(image.size(), side);
@@ -94,8 +98,8 @@ std::vector<int> AllCodes() {
 }
 
 std::string Describe(int code, int orientation, int side, QSize size) {
-  return "code " + std::to_string(code) + " orientation " + std::to_string(orientation) +
-         " side " + std::to_string(side) + " cell " + std::to_string(size.width()) + "x" +
+  return "code " + std::to_string(code) + " orientation " + std::to_string(orientation) + " side " +
+         std::to_string(side) + " cell " + std::to_string(size.width()) + "x" +
          std::to_string(size.height());
 }
 

@@ -10,7 +10,9 @@
 namespace kortiv::test {
 
 // Reading pictures back in the draw tests.
-inline QColor PixelAt(const QImage& image, QPoint at) { return QColor(image.pixel(at)); }
+inline QColor PixelAt(const QImage& image, QPoint at) {
+  return QColor(image.pixel(at));
+}
 
 inline bool IsDark(const QImage& image, QPoint at) {
   return image.rect().contains(at) && PixelAt(image, at).lightness() < 96;

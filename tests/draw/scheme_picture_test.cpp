@@ -67,10 +67,10 @@ TEST_F(SchemePictureTest, ShiftMovesTheWindowOverTheScheme) {
 }
 
 TEST_F(SchemePictureTest, ElementWithoutParametersGetsThePurpleMark) {
-  scheme.AppendElement(204, 0, {1, 1});        // needs parameters, has none
+  scheme.AppendElement(204, 0, {1, 1});  // needs parameters, has none
   const int given = scheme.AppendElement(204, 0, {1, 2});
   scheme.AllocateParamBlock(given);
-  scheme.AppendElement(9, 0, {1, 3});          // takes no parameters
+  scheme.AppendElement(9, 0, {1, 3});  // takes no parameters
   const QImage picture = Picture();
   const QPoint mark_centre(20, 16);
   EXPECT_NE(PixelAt(CellOf(picture, {1, 1}), mark_centre), MenuColour());
