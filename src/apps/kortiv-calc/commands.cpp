@@ -15,6 +15,9 @@ const std::vector<Command>& Commands() {
        "[--yes]",
        RunRun},
       {"set", "set MODEL.krt N VALUE... [-o OUT.krt]", RunSet},
+#ifdef KORTIV_CALC_WITH_DRAW
+      {"scheme", "scheme MODEL.krt -o PICTURE [--cols C --rows R] [--origin ROW,COL]", RunScheme},
+#endif
   };
   return commands;
 }

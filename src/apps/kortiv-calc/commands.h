@@ -29,5 +29,8 @@ int RunCheck(const Arguments& args);
 int RunGraph(const Arguments& args);
 int RunRun(const Arguments& args);
 int RunSet(const Arguments& args);
+#ifdef KORTIV_CALC_WITH_DRAW
+int RunScheme(const Arguments& args);
+#endif
 
 }  // namespace kortiv::calc_cli
