@@ -118,6 +118,7 @@ void AnalyseScheme(Scheme& scheme, ChainGraph& graph, Messenger& messenger, Anal
   status.ShowPhase(kAnalysing);
   graph.Reset(0, 0);
   const SchemeCensus census = TakeCensus(scheme);
+  CountCensus(census, graph);
   if (!PassesPreliminaryChecks(census, messenger)) return;
   if (!BuildChains(scheme, census, graph, messenger)) return;
   if (!CoverageAccepted(scheme, graph, messenger, hooks)) return;

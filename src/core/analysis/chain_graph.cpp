@@ -28,6 +28,10 @@ void RemapInputs(ChainGraph& graph, Map map) {
 void ChainGraph::Reset(int row_capacity, int column_capacity) {
   S = F = F3 = M = X = R = K = C = 0;
   has_sweep_generator = false;
+  AllocateRows(row_capacity, column_capacity);
+}
+
+void ChainGraph::AllocateRows(int row_capacity, int column_capacity) {
   rows.assign(row_capacity, Row(column_capacity, 0));
 }
 

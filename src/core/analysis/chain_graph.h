@@ -67,6 +67,8 @@ struct ChainGraph {
 
   // Forgets everything and makes an all-zero table of the given size.
   void Reset(int row_capacity, int column_capacity);
+  // Makes an all-zero table of the given size; the counters stay.
+  void AllocateRows(int row_capacity, int column_capacity);
   // Widens every row to at least `columns` columns (new columns zero).
   void EnsureColumns(int columns);
   // Makes room for at least `count` rows (new rows zero).

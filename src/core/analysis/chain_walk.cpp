@@ -179,19 +179,19 @@ SchemeCensus TakeCensus(const Scheme& scheme) {
   return census;
 }
 
-bool BuildChains(const Scheme& scheme, const SchemeCensus& census, ChainGraph& graph,
-                 Messenger& messenger) {
-  const int S = static_cast<int>(census.sources.size());
-  const int F = static_cast<int>(census.forks.size());
-  const int M = static_cast<int>(census.junctions.size());
-  const int E = scheme.ElementCount();
-  graph.Reset(S + 3 * F + 2 * M + 2, E - S - F - M + 10);
-  graph.S = S;
-  graph.F = F;
+void CountCensus(const SchemeCensus& census, ChainGraph& graph) {
+  graph.S = static_cast<int>(census.sources.size());
+  graph.F = static_cast<int>(census.forks.size());
   graph.F3 = census.three_output_forks;
-  graph.M = M;
+  graph.M = static_cast<int>(census.junctions.size());
   graph.X = census.crossings;
   graph.has_sweep_generator = census.has_sweep_generator;
+}
+
+bool BuildChains(const Scheme& scheme, const SchemeCensus& census, ChainGraph& graph,
+                 Messenger& messenger) {
+  graph.AllocateRows(graph.S + 3 * graph.F + 2 * graph.M + 2,
+                     scheme.ElementCount() - graph.S - graph.F - graph.M + 10);
   ChainWalker walker(scheme, census, graph, messenger);
   walker.MakeRows();
   return walker.WalkAll();

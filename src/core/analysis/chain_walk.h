@@ -23,9 +23,12 @@ struct SchemeCensus {
 
 SchemeCensus TakeCensus(const Scheme& scheme);
 
+// Sets the counters S, F, F3, M, X and the sweep-generator flag.
+void CountCensus(const SchemeCensus& census, ChainGraph& graph);
+
 // Makes the initial rows of the census (sources, fork outputs, summators,
-// each with L = 1), sets the counters and walks every chain through the
-// cells. Returns false after reporting a fault that stops the analysis.
+// each with L = 1) and walks every chain through the cells. Returns false
+// after reporting a fault that stops the analysis.
 bool BuildChains(const Scheme& scheme, const SchemeCensus& census, ChainGraph& graph,
                  Messenger& messenger);
 

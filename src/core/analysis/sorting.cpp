@@ -12,10 +12,8 @@ namespace kortiv {
 
 namespace {
 
-constexpr const char* kHeaderSearchError = "Big_Sorting: Ошибка поиска заголовка контура!";
 constexpr const char* kChainReadsItself =
     "Проблема алгоритма в Big_Sorting! Не все контура найдены!";
-constexpr const char* kKError = "Big_Sorting: Ошибка определения k!";
 constexpr const char* kWrongContourArguments =
     "Неверные входные параметры для LoopChain_Sorting()!";
 constexpr const char* kContourNotOrdered = "LoopChain_Sorting: Не удалось упорядочить контур!";
@@ -43,7 +41,7 @@ void MoveBlockDown(ChainGraph& g, int first, int last, int to_last) {
   for (int k = 0; k <= last - first; ++k) g.MoveRow(first, to_last);
 }
 
-enum class PassStep { kGoOn, kMoved, kEnd };
+enum class PassStep { kGoOn, kMoved };
 
 PassStep SortContour(ChainGraph& g, const Scheme& scheme, Messenger& messenger, int i, int P0,
                      int& next) {
@@ -58,11 +56,8 @@ PassStep SortContour(ChainGraph& g, const Scheme& scheme, Messenger& messenger, 
     next = e + 1;
     return PassStep::kGoOn;
   }
+  // The nearest header at or before p - 1 is this one or a later one.
   const int header = HeaderAtOrBefore(g, p - 1, P0);
-  if (header < i) {
-    messenger.Show(kHeaderSearchError);
-    return PassStep::kEnd;
-  }
   if (header == i) {
     g.MoveRow(p, i);
   } else {
@@ -82,10 +77,6 @@ PassStep SortChain(ChainGraph& g, Messenger& messenger, int i, int P0) {
   }
   if (p < i) return PassStep::kGoOn;
   const int header = HeaderAtOrBefore(g, p - 1, P0);
-  if (header == i) {
-    messenger.Show(kKError);
-    return PassStep::kEnd;
-  }
   if (header < i || header + g.Length(header) < p) {
     g.MoveRow(p, i);
   } else {
@@ -123,7 +114,6 @@ bool Big_Sorting(ChainGraph& graph, const Scheme& scheme, Messenger& messenger, 
       graph.built = false;
       return true;
     }
-    if (step == PassStep::kEnd) return false;
     i = next;
   }
   return false;
