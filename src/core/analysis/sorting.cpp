@@ -28,6 +28,15 @@ int LastProducer(const ChainGraph& g, int r) {
   return count > 0 ? std::abs(g.Input(r, count - 1)) - 1 : -1;
 }
 
+// Whether row r reads a row in [from, to).
+bool ReadsRowIn(const ChainGraph& g, int r, int from, int to) {
+  for (int k = 0; k < g.InputCount(r); ++k) {
+    const int producer = std::abs(g.Input(r, k)) - 1;
+    if (producer >= from && producer < to) return true;
+  }
+  return false;
+}
+
 // The nearest contour header at or before `from`, not before P0; -1 if none.
 int HeaderAtOrBefore(const ChainGraph& g, int from, int P0) {
   for (int r = from; r >= P0; --r) {
@@ -78,7 +87,13 @@ PassStep SortChain(ChainGraph& g, Messenger& messenger, int i, int P0) {
   if (p < i) return PassStep::kGoOn;
   const int header = HeaderAtOrBefore(g, p - 1, P0);
   if (header < i || header + g.Length(header) < p) {
-    g.MoveRow(p, i);
+    // Brought up, p would come before a row it reads; row i goes down
+    // behind p instead, or the passes would undo each other for ever.
+    if (ReadsRowIn(g, p, i, p)) {
+      g.MoveRow(i, p);
+    } else {
+      g.MoveRow(p, i);
+    }
   } else {
     g.MoveRow(i, header + g.Length(header));
   }

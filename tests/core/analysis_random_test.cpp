@@ -1,0 +1,276 @@
+// Many generated schemes, sound and faulty: the analysis never crashes, and
+// every graph it builds keeps the invariants the calculation relies on.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <random>
+#include <set>
+
+#include "analysis_fixture.h"
+
+namespace kortiv {
+namespace {
+
+constexpr int kGrid = 7;
+
+// Grows schemes along chains: from an open end (cell and direction of
+// travel) it puts an element into the next empty cell, mostly turned so
+// that the walk accepts it, sometimes not; open ends that run into
+// occupied cells close loops and join branches.
+class SchemeGenerator {
+ public:
+  explicit SchemeGenerator(unsigned seed) : random_(seed) {}
+
+  void Generate(Scheme& scheme) {
+    cells_.clear();
+    ends_.clear();
+    if (Chance(40)) StampLoop(scheme);
+    const int sources = Pick(scheme.ElementCount() > 0 ? 0 : 1, 2);
+    for (int k = 0; k < sources; ++k) AddSource(scheme);
+    const int target = Pick(3, 24);
+    while (scheme.ElementCount() < target && !ends_.empty()) Grow(scheme);
+    if (Chance(10)) Place(scheme, {Pick(0, kGrid - 1), Pick(0, kGrid - 1)}, 200, Pick(0, 3));
+    if (Chance(5)) Place(scheme, {Pick(0, kGrid - 1), Pick(0, kGrid - 1)}, 5, Pick(0, 3));
+    for (int n = 1; n <= scheme.ElementCount(); ++n) {
+      if (scheme.GetParamCount(n) > 0 && !Chance(2)) scheme.AllocateParamBlock(n);
+    }
+    int point = 0;
+    for (int n = 1; n <= scheme.ElementCount() && point < Scheme::kControlPointMax; ++n) {
+      if (Chance(20)) scheme.SetControlPoint(n, ++point);
+    }
+    scheme.RecountControlPoints();
+  }
+
+  bool Chance(int percent) { return Pick(0, 99) < percent; }
+  int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+
+ private:
+  struct End {
+    Cell cell;
+    int direction;
+  };
+
+  static Cell Step(Cell cell, int d) {
+    static constexpr int kRow[4] = {0, 1, 0, -1};
+    static constexpr int kColumn[4] = {1, 0, -1, 0};
+    return {cell.row + kRow[d], cell.column + kColumn[d]};
+  }
+  bool Free(Cell c) const {
+    return c.row >= 0 && c.row < kGrid && c.column >= 0 && c.column < kGrid &&
+           !cells_.count({c.row, c.column});
+  }
+  void Place(Scheme& scheme, Cell c, int code, int orientation) {
+    if (!Free(c)) return;
+    scheme.AppendElement(code, orientation, c);
+    cells_.insert({c.row, c.column});
+  }
+
+  // A feedback loop turned by a random number of quarter turns: a source
+  // into a summator (or multiplier), an element, a fork whose second
+  // output runs back to the summator's side input; its first output and, for
+  // the three-input summator, a second way back are left to grow.
+  void StampLoop(Scheme& scheme) {
+    struct Piece {
+      int row, column, code, orientation;
+    };
+    const int junction = std::vector<int>{9, 13, 18, 12, 16}[Pick(0, 4)];
+    const int back = Chance(50) ? 1 : 202;
+    std::vector<Piece> pieces = {{1, 0, 101, 0}, {1, 1, junction, 0}, {1, 2, 200, 0}, {1, 3, 5, 0},
+                                 {2, 3, 2, 2},   {2, 2, back, 2},     {2, 1, 2, 3}};
+    const int quarter = Pick(0, 3);
+    const Cell origin{Pick(1, kGrid - 2), Pick(1, kGrid - 2)};
+    auto turn = [&](Cell c) {
+      for (int q = 0; q < quarter; ++q) c = {c.column, -c.row};
+      return Cell{origin.row + c.row, origin.column + c.column};
+    };
+    for (const Piece& p : pieces) {
+      if (!Free(turn({p.row - 1, p.column - 1}))) return;
+    }
+    for (const Piece& p : pieces) {
+      Place(scheme, turn({p.row - 1, p.column - 1}), p.code, (p.orientation + quarter) % 4);
+    }
+    ends_.push_back({turn({0, 2}), quarter % 4});
+    if (junction == 12 || junction == 16) ends_.push_back({turn({0, 2}), (quarter + 3) % 4});
+  }
+
+  void AddSource(Scheme& scheme) {
+    const Cell c{Pick(0, kGrid - 1), Pick(0, kGrid - 1)};
+    if (!Free(c)) return;
+    const int d = Pick(0, 3);
+    Place(scheme, c, Chance(50) ? 101 : 113, d);
+    ends_.push_back({c, d});
+  }
+
+  void Grow(Scheme& scheme) {
+    const std::size_t i = Pick(0, static_cast<int>(ends_.size()) - 1);
+    const End end = ends_[i];
+    ends_.erase(ends_.begin() + i);
+    const Cell c = Step(end.cell, end.direction);
+    if (!Free(c) || Chance(8)) return;
+    const int d = end.direction;
+    const int roll = Pick(0, 99);
+    // Orientation relative to the arrival: mostly one the element accepts.
+    auto turned = [&](int relation) { return Chance(7) ? Pick(0, 3) : (d + relation) % 4; };
+    if (roll < 25) {
+      Place(scheme, c, 1, turned(0));
+      ends_.push_back({c, d});
+    } else if (roll < 40) {
+      const bool right = Chance(50);
+      const int o = turned(right ? 1 : 3);
+      Place(scheme, c, right ? 2 : 3, o);
+      ends_.push_back({c, o});
+    } else if (roll < 45) {
+      Place(scheme, c, 4, turned(Chance(50) ? 0 : 3));
+      ends_.push_back({c, d});
+    } else if (roll < 55) {
+      const int code = Pick(5, 8);
+      const int o = turned(0);
+      Place(scheme, c, code, o);
+      static constexpr int kOutputs[4][3] = {{0, 1, -1}, {0, 3, -1}, {1, 3, -1}, {0, 1, 3}};
+      for (int relation : kOutputs[code - 5]) {
+        if (relation >= 0) ends_.push_back({c, (o + relation) % 4});
+      }
+    } else if (roll < 70) {
+      const int code = Pick(9, 20);
+      const int o = Pick(0, 3);
+      Place(scheme, c, code, o);
+      ends_.push_back({c, o});
+    } else {
+      Place(scheme, c, Chance(50) ? 200 : 201, turned(0));
+      ends_.push_back({c, d});
+    }
+  }
+
+  std::mt19937 random_;
+  std::set<std::pair<int, int>> cells_;
+  std::vector<End> ends_;
+};
+
+// The contour header in front of row r, or -1 when r is in no contour.
+int ContourOf(const ChainGraph& g, int r) {
+  for (int h = 0; h < r; ++h) {
+    if (g.IsContourHeader(h) && r <= h + g.Length(h)) return h;
+  }
+  return -1;
+}
+
+void ExpectInvariants(const ChainGraph& g, const Scheme& scheme, bool all_elements_chained,
+                      const std::string& where) {
+  SCOPED_TRACE(where);
+  ASSERT_EQ(g.RowCapacity(), g.R + 1);
+  for (const auto& row : g.rows) ASSERT_EQ(static_cast<int>(row.size()), g.ColumnCapacity());
+  EXPECT_TRUE(std::all_of(g.rows[g.R].begin(), g.rows[g.R].end(), [](int v) { return v == 0; }));
+  std::multiset<int> nodes;
+  std::set<int> contours;
+  std::map<int, int> chained;  // element -> times found in the chains
+  int sources = 0, junctions = 0;
+  for (int r = 0; r < g.R; ++r) {
+    if (g.IsContourHeader(r)) {
+      EXPECT_EQ(g.EndNode(r), 0);
+      EXPECT_TRUE(contours.insert(-g.Head(r)).second);
+      EXPECT_GE(g.Length(r), 1);
+      ASSERT_LT(r + g.Length(r), g.R);
+      for (int m = r + 1; m <= r + g.Length(r); ++m) EXPECT_FALSE(g.IsContourHeader(m));
+      continue;
+    }
+    const int code = scheme.GetCode(g.Head(r));
+    if (code >= 100) ++sources;
+    if (code >= 9 && code <= 20) ++junctions;
+    EXPECT_EQ(r < g.S, code >= 100) << "row " << r;
+    ++chained[g.Head(r)];
+    for (int i = 2; i <= g.Length(r); ++i) {
+      EXPECT_GE(scheme.GetCode(g.Element(r, i)), 5) << "row " << r;
+      ++chained[g.Element(r, i)];
+    }
+    if (g.EndNode(r) != 0) nodes.insert(g.EndNode(r));
+    const int contour = ContourOf(g, r);
+    for (int i = 0; i < g.InputCount(r); ++i) {
+      const int p = std::abs(g.Input(r, i)) - 1;
+      ASSERT_GE(p, 0) << "row " << r;
+      ASSERT_LT(p, g.R) << "row " << r;
+      EXPECT_FALSE(g.IsContourHeader(p)) << "row " << r;
+      EXPECT_GT(g.EndNode(p), 0) << "producer " << p << " of row " << r;
+      if (contour < 0) {
+        EXPECT_LT(p, r) << "row " << r;
+      } else {
+        EXPECT_TRUE(p < contour || p <= contour + g.Length(contour)) << "row " << r;
+      }
+    }
+  }
+  EXPECT_EQ(sources, g.S);
+  EXPECT_EQ(junctions, g.M);
+  EXPECT_EQ(static_cast<int>(contours.size()), g.C);
+  EXPECT_EQ(static_cast<int>(nodes.size()), g.K);
+  for (int k = 1; k <= g.K; ++k) EXPECT_EQ(nodes.count(k), 1u) << "node " << k;
+  for (int n = 1; n <= scheme.ElementCount(); ++n) {
+    const int code = scheme.GetCode(n);
+    if (code < 100) continue;  // connections may be simplified away
+    if (all_elements_chained) EXPECT_EQ(chained[n], 1) << "element " << n;
+    if (!all_elements_chained) EXPECT_LE(chained[n], 1) << "element " << n;
+  }
+}
+
+// Found by the generator: the loop's output runs through a fork chain that
+// feeds another fork chain; sorting used to pull that chain in front of the
+// contour it reads, and back, for ever.
+TEST(AnalysisRandom, ChainsFedFromAContourThroughForkChainsAreOrdered) {
+  test::AnalysisBench b;
+  test::Place(b.scheme, {{7, 6, 101, 0, 1},
+                         {7, 7, 9, 0},
+                         {7, 8, 200, 0},
+                         {7, 9, 5, 0},
+                         {8, 9, 2, 2},
+                         {8, 8, 1, 2},
+                         {8, 7, 2, 3},
+                         {7, 10, 2, 1},
+                         {8, 10, 201, 1},
+                         {9, 10, 6, 1},
+                         {9, 11, 200, 0},
+                         {9, 12, 1, 0},
+                         {9, 13, 201, 0, 2},
+                         {10, 10, 1, 1},
+                         {11, 10, 1, 1},
+                         {12, 10, 3, 0},
+                         {12, 11, 3, 3, 3},
+                         {11, 11, 201, 3, 4},
+                         {10, 11, 8, 3}});
+  EXPECT_EQ(b.Analyse(), std::vector<std::string>{});
+  ASSERT_TRUE(b.graph.built);
+  EXPECT_EQ(b.graph.C, 1);
+  ExpectInvariants(b.graph, b.scheme, true, "");
+}
+
+TEST(AnalysisRandom, GeneratedSchemesKeepTheGraphInvariants) {
+  SchemeGenerator generator(20261208);
+  int built = 0, with_contours = 0, hanging_accepted = 0;
+  std::map<std::string, int> stops;
+  for (int k = 0; k < 4000; ++k) {
+    test::AnalysisBench b;
+    generator.Generate(b.scheme);
+    const bool yes = generator.Chance(50);
+    b.messages.answers = {yes};
+    const auto texts = b.Analyse();
+    const bool asked = !b.messages.entries.empty() && b.messages.entries[0].question;
+    if (!texts.empty()) ++stops[texts.back()];
+    if (!b.graph.built) continue;
+    ++built;
+    if (b.graph.C > 0) ++with_contours;
+    if (asked) ++hanging_accepted;
+    ExpectInvariants(b.graph, b.scheme, !asked, "scheme " + std::to_string(k));
+    if (HasFailure()) break;
+  }
+  // The generator must reach every kind of outcome for the test to mean much.
+  EXPECT_GT(built, 800);
+  EXPECT_GT(with_contours, 50);
+  EXPECT_GT(hanging_accepted, 50);
+  EXPECT_GT(stops["В схеме есть неверно развёрнутые элементы!\n Расчет невозможен."], 50);
+  EXPECT_GT(stops["В схеме есть незадействованные входа!\nРасчет невозможен."], 50);
+  for (const auto& [text, count] : stops) std::printf("%6d  %s\n", count, text.c_str());
+  std::printf("built %d, with contours %d, hanging accepted %d\n", built, with_contours,
+              hanging_accepted);
+}
+
+}  // namespace
+}  // namespace kortiv
