@@ -72,6 +72,23 @@ TEST_F(ChainStepsTest, SummatorAddsSignedCurrentInputs) {
   EXPECT_EQ(output, (Series{0, 0, 0}));
 }
 
+TEST_F(ChainStepsTest, MergedSummatorAddsAllItsInputs) {
+  AddRow(1, Add(113));
+  AddRow(2, Add(113));
+  AddRow(3, Add(113));
+  AddRow(4, Add(113));
+  AddRow(0, Add(12), {1, 2, -3, 4});
+  PrepareRun(RunKind::kTime, 1);
+  SetNode(1, {1, 2});
+  SetNode(2, {10, 20});
+  SetNode(3, {100, 200});
+  SetNode(4, {1000, 2000});
+  Series output = NewSeries();
+  Get_for_Sums(context, 4, 1, 12, output, 0);
+  EXPECT_EQ(output, (Series{911, 1822}));
+  EXPECT_TRUE(messenger.entries.empty());
+}
+
 TEST_F(ChainStepsTest, InputFromALaterRowTakesThePreviousPoint) {
   AddRow(1, Add(113));
   AddRow(2, Add(9), {1, 3});

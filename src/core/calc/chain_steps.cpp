@@ -1,9 +1,9 @@
 #include "calc/chain_steps.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <utility>
+#include <vector>
 
 #include "analysis/chain_graph.h"
 #include "model/catalogue.h"
@@ -12,8 +12,6 @@
 
 namespace kortiv {
 namespace {
-
-constexpr int kMaxHeadInputs = 3;
 
 // The end node of the row that feeds a head input (stored as row + 1,
 // signed), or 0 when the input has no producer with a node.
@@ -38,8 +36,8 @@ struct SumInput {
 // Current or delayed: inside a contour, when some inputs come from before
 // the contour, only those are current; otherwise an input is current when
 // its producer lies before this row.
-std::array<SumInput, kMaxHeadInputs> ReadSumInputs(const CalcContext& context, int row, int count,
-                                                   int contour_start) {
+std::vector<SumInput> ReadSumInputs(const CalcContext& context, int row, int count,
+                                    int contour_start) {
   const ChainGraph& graph = context.graph;
   bool some_from_before_contour = false;
   for (int i = 0; i < count; ++i) {
@@ -49,7 +47,7 @@ std::array<SumInput, kMaxHeadInputs> ReadSumInputs(const CalcContext& context, i
     }
   }
   const int current_below = some_from_before_contour ? contour_start : row;
-  std::array<SumInput, kMaxHeadInputs> inputs{};
+  std::vector<SumInput> inputs(count);
   for (int i = 0; i < count; ++i) {
     const int stored = graph.Input(row, i);
     inputs[i].node = ProducerNode(context, stored);
@@ -109,7 +107,10 @@ void Get_for_Sums(CalcContext& context, int row, int n, int head_code, Series& o
     return;
   }
   const int count = context.graph.InputCount(row);
-  if (count < 2 || count > kMaxHeadInputs) {
+  // Merged summators carry more inputs than any single summator symbol, so
+  // only the row itself bounds the count.
+  const int row_size = static_cast<int>(context.graph.rows[row].size());
+  if (count < 2 || 4 + count > row_size) {
     context.messenger.Show("Неверное число входов сумматора! Расчет невозможен.");
     return;
   }
