@@ -225,6 +225,14 @@ TEST(AnalysisCoverage, AChainThroughTwoCrossingsTwiceIsNoLoop) {
   EXPECT_EQ(b.Text(), "S=1 F=0 F3=0 M=0 X=2 R=1 K=0 C=0\n0 1 2 2 17\n");
 }
 
+// Stepping east of the last stored column must not wrap round to the first
+// column of the next row, where the packed position would be the same.
+TEST(AnalysisCoverage, TheWalkDoesNotWrapRoundTheEdgeOfTheField) {
+  AnalysisBench b;
+  test::Place(b.scheme, {{0, 4999, 101, 0}, {1, -5000, 200, 0}});
+  EXPECT_EQ(b.Analyse(), Texts{"В схеме есть 'висящие' элементы! Продолжить расчёт?"});
+}
+
 TEST(AnalysisCoverage, ASourceWithAnEmptyOutputCellIsAChainOfOne) {
   AnalysisBench b;
   test::Place(b.scheme, {{0, 0, 113, 0}});
