@@ -8,23 +8,17 @@
 #include "analysis/chain_graph_text.h"
 #include "model/scheme.h"
 #include "recording_messenger.h"
+#include "recording_status_bar.h"
 #include "scheme_builder.h"
 
 namespace kortiv::test {
-
-// Records the phase texts the analysis shows.
-class RecordingStatus : public AnalysisStatus {
- public:
-  void ShowPhase(std::string_view text) override { phases.emplace_back(text); }
-  std::vector<std::string> phases;
-};
 
 // A scheme, its graph and the recorders around one analysis.
 struct AnalysisBench {
   RecordingMessenger messages;
   Scheme scheme{messages};
   ChainGraph graph;
-  RecordingStatus status;
+  RecordingStatusBar status;
 
   // Analyses and returns the messages the analysis gave.
   std::vector<std::string> Analyse(const AnalysisHooks& hooks = {}) {

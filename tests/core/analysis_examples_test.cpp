@@ -21,7 +21,7 @@ TEST(AnalysisExamples, LinearSchemesLoseTheirWiresAndCountTheCrossingTwice) {
             "0 9 3 2 11 13\n");
   EXPECT_EQ(b.graph.RowCapacity(), 3);
   EXPECT_EQ(b.graph.ColumnCapacity(), 7);
-  EXPECT_EQ(b.status.phases,
+  EXPECT_EQ(b.status.phase_history,
             (std::vector<std::string>{"Идёт анализ схемы", "Анализ схемы завершён"}));
 }
 

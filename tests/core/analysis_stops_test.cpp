@@ -19,7 +19,7 @@ TEST(AnalysisStops, NoSourcesStopsAndLeavesTheFlagAsItWas) {
   b.graph.built = true;
   EXPECT_EQ(b.Analyse(), Texts{"В схеме не найдены источники сигналов!"});
   EXPECT_TRUE(b.graph.built);
-  EXPECT_EQ(b.status.phases, Texts{kAnalysing});
+  EXPECT_EQ(b.status.phase_history, Texts{kAnalysing});
   b.graph.built = false;
   b.Analyse();
   EXPECT_FALSE(b.graph.built);

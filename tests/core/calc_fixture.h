@@ -9,23 +9,9 @@
 #include "model/scheme.h"
 #include "model/user_settings.h"
 #include "recording_messenger.h"
-#include "support/status_bar.h"
+#include "recording_status_bar.h"
 
 namespace kortiv::test {
-
-// Keeps every text of every panel; `on_text` lets a test act while the
-// calculation runs (the Esc key).
-class RecordingStatusBar : public StatusBar {
- public:
-  void SetText(int panel, std::string_view text) override {
-    panels[panel] = std::string(text);
-    if (panel == 0) phase_history.push_back(std::string(text));
-    if (on_text) on_text(panel, text);
-  }
-  std::string panels[3];
-  std::vector<std::string> phase_history;
-  std::function<void(int, std::string_view)> on_text;
-};
 
 // A scheme, a hand-built chain graph and a run state for the calculation.
 struct CalcFixture {

@@ -7,6 +7,7 @@
 #include "analysis/chain_graph.h"
 #include "model/model_file.h"
 #include "model/scheme.h"
+#include "support/status_bar.h"
 #include "support/stream_messenger.h"
 
 namespace kortiv::calc_cli {
@@ -20,7 +21,7 @@ int AnalyseModelFile(const Arguments& args, std::string_view command, ChainGraph
   }
   Scheme scheme(messenger);
   if (!ReadModelFile(args[0], scheme).ok) return kExitUsageOrFile;
-  SilentAnalysisStatus status;
+  SilentStatusBar status;
   AnalyseScheme(scheme, graph, messenger, status);
   return graph.built ? kExitDone : kExitRefused;
 }

@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-#include "analysis/analysis_status.h"
 #include "commands.h"
 
 namespace kortiv {
@@ -10,12 +9,6 @@ struct ChainGraph;
 }
 
 namespace kortiv::calc_cli {
-
-// The batch runner has no status bar.
-class SilentAnalysisStatus : public AnalysisStatus {
- public:
-  void ShowPhase(std::string_view) override {}
-};
 
 // For the commands that take "MODEL.krt [--yes]": reads the model and
 // analyses it, its messages on standard error; the hanging-element question

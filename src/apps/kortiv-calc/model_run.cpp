@@ -101,14 +101,13 @@ int CalculateModelFile(const RunOptions& options, const UserSettings& settings,
 
   ChainGraph graph;
   SilentStatusBar status;
-  SilentAnalysisStatus analysis_status;
   CalcContext context{scheme,
                       graph,
                       run,
                       settings,
                       messenger,
                       status,
-                      [&] { AnalyseScheme(scheme, graph, messenger, analysis_status); },
+                      [&] { AnalyseScheme(scheme, graph, messenger, status); },
                       SystemDecimalSeparator()};
   if (options.portrait) {
     CalculatePhasePortrait(context);

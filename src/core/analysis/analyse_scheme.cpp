@@ -10,6 +10,7 @@
 #include "model/clipboard.h"
 #include "model/scheme.h"
 #include "support/messenger.h"
+#include "support/status_bar.h"
 
 namespace kortiv {
 
@@ -112,10 +113,10 @@ bool InputsConnected(const ChainGraph& g, Messenger& messenger) {
 
 }  // namespace
 
-void AnalyseScheme(Scheme& scheme, ChainGraph& graph, Messenger& messenger, AnalysisStatus& status,
+void AnalyseScheme(Scheme& scheme, ChainGraph& graph, Messenger& messenger, StatusBar& status,
                    const AnalysisHooks& hooks) {
   if (hooks.clipboard) Redraw(hooks, CancelPendingCut(*hooks.clipboard));
-  status.ShowPhase(kAnalysing);
+  status.SetText(0, kAnalysing);
   graph.Reset(0, 0);
   const SchemeCensus census = TakeCensus(scheme);
   CountCensus(census, graph);
@@ -132,7 +133,7 @@ void AnalyseScheme(Scheme& scheme, ChainGraph& graph, Messenger& messenger, Anal
   const int Q = MoveOutputChainsDown(graph, P0);
   if (Q > P0) OrderFeedbackRegion(graph, scheme, messenger, P0, Q);
   graph.Compact();
-  status.ShowPhase(kAnalysed);
+  status.SetText(0, kAnalysed);
 }
 
 }  // namespace kortiv

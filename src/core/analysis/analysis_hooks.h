@@ -1,19 +1,10 @@
 #pragma once
 
 #include <functional>
-#include <string_view>
 
 namespace kortiv {
 
 struct Clipboard;
-
-// Where the analysis reports its phase ("Идёт анализ схемы", "Анализ схемы
-// завершён"); the desktop program shows it in panel 0 of its status bar.
-class AnalysisStatus {
- public:
-  virtual ~AnalysisStatus() = default;
-  virtual void ShowPhase(std::string_view text) = 0;
-};
 
 // What the analysis touches outside the scheme, when there is an editor.
 struct AnalysisHooks {
