@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/stored_integer.h"
 #include "params/time_scale_stats.h"
 #include "recording_messenger.h"
 
@@ -32,11 +33,11 @@ TEST(ParseNumber, ReportsTextThatIsNotANumberAndGivesZero) {
 }
 
 TEST(IntegerParameters, AreStoredAwayFromZeroAndReadBackByTruncation) {
-  EXPECT_EQ(EncodeInteger(-2), -2.1f);
-  EXPECT_EQ(EncodeInteger(4), 4.1f);
+  EXPECT_EQ(StoreInteger(-2), -2.1f);
+  EXPECT_EQ(StoreInteger(4), 4.1f);
   for (int v : {-500, -2, -1, 0, 1, 3, 90, 100000, 1000000})
-    EXPECT_EQ(DecodeInteger(EncodeInteger(v)), v);
-  EXPECT_EQ(DecodeInteger(1e30f), 2000000000);
+    EXPECT_EQ(ReadStoredInteger(StoreInteger(v)), v);
+  EXPECT_EQ(ReadStoredInteger(1e30f), 2000000000);
 }
 
 TEST(TimeScaleStats, FirstValueSetsBothEndsThenEachWidensOneEnd) {

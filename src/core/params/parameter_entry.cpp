@@ -4,6 +4,7 @@
 
 #include "model/catalogue.h"
 #include "model/scheme.h"
+#include "model/stored_integer.h"
 #include "params/derived_quantity.h"
 #include "params/parse_number.h"
 #include "params/validate_parameters.h"
@@ -67,7 +68,7 @@ void ParameterEntry::Fill() {
       continue;
     }
     if (ctl.integer) {
-      PutInteger(ctl.control, DecodeInteger(values[ctl.value]));
+      PutInteger(ctl.control, ReadStoredInteger(values[ctl.value]));
     } else {
       shown[ParameterFields::TextSlot(ctl.control)] = values[ctl.value];
       fields_.Text(ctl.control) = Format(values[ctl.value]);
@@ -185,7 +186,7 @@ std::vector<float> ParameterEntry::BlockValues(const FieldNumbers& numbers) cons
       values.insert(values.end(), numbers.y.begin(), numbers.y.end());
       break;
     }
-    values.push_back(ctl->integer ? EncodeInteger(fields_.Integer(ctl->control))
+    values.push_back(ctl->integer ? StoreInteger(fields_.Integer(ctl->control))
                                   : numbers.Text(ctl->control));
   }
   return values;

@@ -22,15 +22,4 @@ ParsedNumber ParseNumber(std::string_view text, Messenger& messenger) {
   return {0.0f, false};
 }
 
-float EncodeInteger(int value) {
-  return static_cast<float>(value < 0 ? value - 0.1 : value + 0.1);
-}
-
-int DecodeInteger(float value) {
-  // Guards the conversion against values no int can hold (a damaged file).
-  constexpr float kLimit = 2.0e9f;
-  if (std::isnan(value)) return 0;
-  return static_cast<int>(std::clamp(value, -kLimit, kLimit));
-}
-
 }  // namespace kortiv

@@ -20,9 +20,4 @@ struct ParsedNumber {
 // gives 0 with ok false.
 ParsedNumber ParseNumber(std::string_view text, Messenger& messenger);
 
-// Integers kept among float parameters are stored 0.1 away from zero so
-// that truncation reads them back exactly.
-float EncodeInteger(int value);
-int DecodeInteger(float value);
-
 }  // namespace kortiv
