@@ -86,6 +86,32 @@ TEST_F(SchemePictureTest, ControlPointIsDrawnInItsStyleColour) {
   EXPECT_EQ(PixelAt(cell, {68, 20}), QColor(0, 128, 128));
 }
 
+// Control points are counted in element order over the whole scheme, also
+// outside the window; from the tenth on the number stands further left.
+TEST_F(SchemePictureTest, ControlPointNumbersAreOffsetFromTheTenthCountedPoint) {
+  window.cols = 10;
+  for (int i = 0; i < 10; ++i) {
+    const int n = scheme.AppendElement(113, 0, {i < 8 ? 20 : 1, i + 1});
+    scheme.SetControlPoint(n, 10 - i);
+  }
+  const QImage picture = Picture();
+  for (int n : {9, 10}) {
+    QImage expected(kCellSize, QImage::Format_RGB32);
+    {
+      QPainter painter(&expected);
+      DrawElementCell(painter, scheme, n, styles, n);
+    }
+    EXPECT_EQ(CellOf(picture, {1, n}), expected) << n;
+  }
+  // element 10 carries point 1, yet its number moved: it was counted tenth
+  QImage counted_ninth(kCellSize, QImage::Format_RGB32);
+  {
+    QPainter painter(&counted_ninth);
+    DrawElementCell(painter, scheme, 10, styles, 9);
+  }
+  EXPECT_NE(CellOf(picture, {1, 10}), counted_ninth);
+}
+
 TEST_F(SchemePictureTest, SelectionAndPendingCutAreMarkedOverTheirCells) {
   scheme.AppendElement(204, 0, {2, 2});
   scheme.AllocateParamBlock(1);
