@@ -41,7 +41,7 @@ void ChartFrame::DrawAxes(const QString& x_label, const QString& y_label) const 
   canvas_->Line(y_end + QPoint(-kArrowHalfWidth, kArrowLength), y_end);
   canvas_->Line(y_end + QPoint(kArrowHalfWidth, kArrowLength), y_end);
   const int size = canvas_->DialogTextSize() * 4 / 5;
-  canvas_->TextAt(x_end + QPoint(-size / 2, 2), x_label, size);
+  canvas_->TextAt(x_end + QPoint(-size / 2, -size - 3), x_label, size);  // above the arrow
   canvas_->TextAt(y_end + QPoint(4, -3), y_label, size);
   canvas_->TextAt(origin + QPoint(-size * 3 / 4, 1), "0", size);
 }
