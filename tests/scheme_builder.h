@@ -1,8 +1,12 @@
 #pragma once
 
 #include <initializer_list>
+#include <string>
+#include <vector>
 
+#include "model/model_file.h"
 #include "model/scheme.h"
+#include "recording_messenger.h"
 
 namespace kortiv::test {
 
@@ -25,6 +29,31 @@ inline void Place(Scheme& scheme, std::initializer_list<Placed> elements, bool w
     if (with_params && scheme.GetParamCount(n) > 0) scheme.AllocateParamBlock(n);
   }
   scheme.RecountControlPoints();
+}
+
+// An element to place with its parameter values.
+struct WithParams {
+  Placed placed;
+  std::vector<float> values;
+};
+
+// Writes a model file of the elements placed in order with their parameter
+// values and the integration parameters 0, h, tk.
+inline bool WriteModel(const std::string& path, const std::vector<WithParams>& elements, float h,
+                       float tk, const std::string& name = "элементы") {
+  RecordingMessenger messages;
+  Scheme scheme(messages);
+  for (const WithParams& e : elements) {
+    Place(scheme, {e.placed});
+    const int n = scheme.ElementCount();
+    for (std::size_t i = 0; i < e.values.size(); ++i) {
+      scheme.SetParam(scheme.GetParamAddress(n) + static_cast<int>(i), e.values[i]);
+    }
+  }
+  scheme.SetParam(0, 0);
+  scheme.SetParam(1, h);
+  scheme.SetParam(2, tk);
+  return WriteModelFile(path, scheme, name);
 }
 
 }  // namespace kortiv::test

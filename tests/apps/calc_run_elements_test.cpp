@@ -9,37 +9,18 @@
 #include <vector>
 
 #include "calc_runner.h"
-#include "model/model_file.h"
-#include "model/scheme.h"
-#include "recording_messenger.h"
 #include "scheme_builder.h"
 
 namespace kortiv {
 namespace {
 
-// An element to place with its parameter values.
-struct WithParams {
-  test::Placed placed;
-  std::vector<float> values;
-};
+using test::WithParams;
 
 class CalcRunElements : public test::CalcRunner {
  protected:
   std::string Model(const std::vector<WithParams>& elements, float h, float tk) {
-    test::RecordingMessenger messages;
-    Scheme scheme(messages);
-    for (const WithParams& e : elements) {
-      test::Place(scheme, {e.placed});
-      const int n = scheme.ElementCount();
-      for (std::size_t i = 0; i < e.values.size(); ++i) {
-        scheme.SetParam(scheme.GetParamAddress(n) + static_cast<int>(i), e.values[i]);
-      }
-    }
-    scheme.SetParam(0, 0);
-    scheme.SetParam(1, h);
-    scheme.SetParam(2, tk);
     const std::string path = (dir / "model.krt").string();
-    EXPECT_TRUE(WriteModelFile(path, scheme, "элементы"));
+    EXPECT_TRUE(test::WriteModel(path, elements, h, tk));
     return path;
   }
 

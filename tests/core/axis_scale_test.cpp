@@ -7,25 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "axis_ticks_checks.h"
 #include "recording_messenger.h"
 
 namespace kortiv {
 namespace {
 
+using test::Evenly;
+using test::ExpectTicks;
+
 using test::RecordingMessenger;
-
-void ExpectTicks(const AxisTicks& axis, const std::vector<double>& expected) {
-  ASSERT_EQ(axis.count + 1, static_cast<int>(expected.size()));
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_NEAR(axis.ticks[i], expected[i], 1e-5) << "tick " << i;
-  }
-}
-
-std::vector<double> Evenly(double low, double high, int count) {
-  std::vector<double> ticks;
-  for (int i = 0; i <= count; ++i) ticks.push_back(low + i * (high - low) / count);
-  return ticks;
-}
 
 // One decade of logarithmic ticks from `low` with the given multipliers.
 void AppendDecade(std::vector<double>& ticks, double low, const std::vector<int>& multipliers) {

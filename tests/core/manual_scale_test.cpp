@@ -6,37 +6,18 @@
 #include <string>
 #include <vector>
 
+#include "axis_ticks_checks.h"
 #include "recording_messenger.h"
 #include "results/plot_state.h"
 
 namespace kortiv {
 namespace {
 
+using test::Axis;
+using test::Evenly;
+using test::ExpectTicks;
+
 using test::RecordingMessenger;
-
-AxisTicks Axis(double low, double high, int count, int exponent = 0) {
-  AxisTicks axis;
-  axis.count = count;
-  axis.exponent = exponent;
-  axis.ticks.clear();
-  for (int i = 0; i <= count; ++i) {
-    axis.ticks.push_back(static_cast<float>(low + i * (high - low) / count));
-  }
-  return axis;
-}
-
-void ExpectTicks(const AxisTicks& axis, const std::vector<double>& expected) {
-  ASSERT_EQ(axis.count + 1, static_cast<int>(expected.size()));
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_NEAR(axis.ticks[i], expected[i], 1e-5) << "tick " << i;
-  }
-}
-
-std::vector<double> Evenly(double low, double high, int count) {
-  std::vector<double> ticks;
-  for (int i = 0; i <= count; ++i) ticks.push_back(low + i * (high - low) / count);
-  return ticks;
-}
 
 // Automatic axes x 0..5, amplitude 0..1, phase -20..0 (as -2..0 times 10);
 // the drawn axes start as a copy.

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "axis_ticks_checks.h"
 #include "results/plot_frame.h"
 #include "results/plot_state.h"
 
@@ -30,15 +31,7 @@ void PrintTo(const Stroke& s, std::ostream* os) {
 
 namespace {
 
-AxisTicks Axis(double low, double high, int count, int exponent = 0) {
-  AxisTicks axis;
-  axis.count = count;
-  axis.exponent = exponent;
-  axis.ticks.clear();
-  for (int i = 0; i <= count; ++i)
-    axis.ticks.push_back(static_cast<float>(low + i * (high - low) / count));
-  return axis;
-}
+using test::Axis;
 
 PlotState State(AxisTicks x, AxisTicks y) {
   PlotState state;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "axis_ticks_checks.h"
 #include "calc/run_state.h"
 #include "model/user_settings.h"
 #include "recording_messenger.h"
@@ -18,20 +19,10 @@
 namespace kortiv {
 namespace {
 
+using test::Evenly;
+using test::ExpectTicks;
+
 using test::RecordingMessenger;
-
-void ExpectTicks(const AxisTicks& axis, const std::vector<double>& expected) {
-  ASSERT_EQ(axis.count + 1, static_cast<int>(expected.size()));
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_NEAR(axis.ticks[i], expected[i], 1e-5) << "tick " << i;
-  }
-}
-
-std::vector<double> Evenly(double low, double high, int count) {
-  std::vector<double> ticks;
-  for (int i = 0; i <= count; ++i) ticks.push_back(low + i * (high - low) / count);
-  return ticks;
-}
 
 // A frequency run of one control point over the angular frequencies w_j
 // with the response w(jw).

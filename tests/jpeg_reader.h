@@ -1,11 +1,33 @@
-#include "jpeg_reader.h"
+#pragma once
+
+// Decodes JPEG files in the tests with libjpeg's own decompressor.
+// clang-format off
+#include <cstdio>
+#include <jpeglib.h>
+// clang-format on
 
 #include <csetjmp>
 #include <fstream>
 #include <iterator>
+#include <string>
+#include <vector>
 
 namespace kortiv::test {
-namespace {
+
+struct DecodedJpeg {
+  bool ok = false;
+  int width = 0;
+  int height = 0;
+  std::vector<unsigned char> rgb;  // rows of width * 3 bytes
+
+  // The colour at (x, y) as 0xRRGGBB.
+  unsigned Pixel(int x, int y) const {
+    const unsigned char* p = &rgb[(static_cast<std::size_t>(y) * width + x) * 3];
+    return (p[0] << 16) | (p[1] << 8) | p[2];
+  }
+};
+
+namespace detail {
 
 struct ReadJob {
   jpeg_decompress_struct info{};
@@ -13,11 +35,11 @@ struct ReadJob {
   std::jmp_buf return_point{};
 };
 
-void OnError(j_common_ptr info) {
+inline void OnError(j_common_ptr info) {
   std::longjmp(static_cast<ReadJob*>(info->client_data)->return_point, 1);
 }
 
-bool Decode(ReadJob& job, const std::vector<unsigned char>& data, DecodedJpeg& out) {
+inline bool Decode(ReadJob& job, const std::vector<unsigned char>& data, DecodedJpeg& out) {
   job.info.err = jpeg_std_error(&job.error_manager);
   job.error_manager.error_exit = OnError;
   job.info.client_data = &job;
@@ -38,15 +60,15 @@ bool Decode(ReadJob& job, const std::vector<unsigned char>& data, DecodedJpeg& o
   return true;
 }
 
-}  // namespace
+}  // namespace detail
 
-DecodedJpeg DecodeJpegFile(const std::string& path) {
+inline DecodedJpeg DecodeJpegFile(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   const std::vector<unsigned char> data{std::istreambuf_iterator<char>(file), {}};
   DecodedJpeg out;
   if (data.empty()) return out;
-  ReadJob job;
-  out.ok = Decode(job, data, out);
+  detail::ReadJob job;
+  out.ok = detail::Decode(job, data, out);
   jpeg_destroy_decompress(&job.info);
   return out;
 }
