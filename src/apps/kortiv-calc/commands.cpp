@@ -17,6 +17,7 @@ const std::vector<Command>& Commands() {
       {"set", "set MODEL.krt N VALUE... [-o OUT.krt]", RunSet},
 #ifdef KORTIV_CALC_WITH_DRAW
       {"scheme", "scheme MODEL.krt -o PICTURE [--cols C --rows R] [--origin ROW,COL]", RunScheme},
+      {"plot", "plot MODEL.krt -o PICTURE [--size WxH] [run options]", RunPlot},
 #endif
   };
   return commands;

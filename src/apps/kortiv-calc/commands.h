@@ -31,6 +31,7 @@ int RunRun(const Arguments& args);
 int RunSet(const Arguments& args);
 #ifdef KORTIV_CALC_WITH_DRAW
 int RunScheme(const Arguments& args);
+int RunPlot(const Arguments& args);
 #endif
 
 }  // namespace kortiv::calc_cli
