@@ -24,6 +24,12 @@ class CalcRunner : public ::testing::Test {
   }
   void TearDown() override { std::filesystem::remove_all(dir); }
 
+  // The model file of built-in example k among the test data.
+  static std::string Example(int k) {
+    return (std::filesystem::path(KORTIV_TEST_DATA) / ("example" + std::to_string(k) + ".krt"))
+        .string();
+  }
+
   static std::string Slurp(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;

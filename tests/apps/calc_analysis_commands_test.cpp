@@ -13,9 +13,6 @@ namespace fs = std::filesystem;
 
 class CalcAnalysisCommands : public test::CalcRunner {
  protected:
-  static std::string Example(int k) {
-    return (fs::path(KORTIV_TEST_DATA) / ("example" + std::to_string(k) + ".krt")).string();
-  }
   // Writes a model of the given elements and returns its path.
   std::string Model(std::initializer_list<test::Placed> elements) {
     test::RecordingMessenger messages;

@@ -1,47 +1,15 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "calc_runner.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string Slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-class CalcModelCommands : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("kortiv-calc-" + std::to_string(::getpid()) + "-" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
-  // Runs kortiv-calc with the arguments; returns the exit status and keeps
-  // standard output and standard error.
-  int Run(const std::string& arguments) {
-    const std::string command = std::string(KORTIV_CALC) + " " + arguments + " >" +
-                                (dir / "out").string() + " 2>" + (dir / "err").string();
-    const int status = std::system(command.c_str());
-    out = Slurp(dir / "out");
-    err = Slurp(dir / "err");
-    return WEXITSTATUS(status);
-  }
-
-  fs::path dir;
-  std::string out, err;
-};
+class CalcModelCommands : public kortiv::test::CalcRunner {};
 
 TEST_F(CalcModelCommands, ExampleWritesTheModelFileOfTheBuiltinExample) {
   const fs::path model = dir / "e3.krt";

@@ -1,12 +1,9 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
+#include "calc_runner.h"
 #include "model/catalogue.h"
 #include "model/model_file.h"
 #include "model/scheme.h"
@@ -17,31 +14,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-class CalcSet : public ::testing::Test {
+class CalcSet : public test::CalcRunner {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("kortiv-set-" + std::to_string(::getpid()) + "-" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir);
+    CalcRunner::SetUp();
     model = dir / "model.krt";
   }
-  void TearDown() override { fs::remove_all(dir); }
 
-  int Run(const std::string& arguments) {
-    const std::string command = std::string(KORTIV_CALC) + " set " + arguments + " >" +
-                                (dir / "out").string() + " 2>" + (dir / "err").string();
-    const int status = std::system(command.c_str());
-    err = Slurp(dir / "err");
-    return WEXITSTATUS(status);
-  }
+  int Run(const std::string& arguments) { return CalcRunner::Run("set " + arguments); }
 
   // A gain, a general element of orders 0 and 3, an aperiodic element, a
   // sweep generator and a differentiator without parameters; the blocks lie in the order
@@ -70,9 +50,7 @@ class CalcSet : public ::testing::Test {
   }
 
   test::RecordingMessenger messages;
-  fs::path dir;
   fs::path model;
-  std::string err;
 };
 
 TEST_F(CalcSet, GrowingTheGeneralElementMovesTheLaterBlocks) {

@@ -30,10 +30,6 @@ const std::string kUsage =
 
 class PlotCommand : public test::CalcRunner {
  protected:
-  std::string Example(int k) const {
-    return std::string(KORTIV_TEST_DATA) + "/example" + std::to_string(k) + ".krt";
-  }
-
   std::string Model(const std::vector<WithParams>& elements) {
     const std::string path = (dir / "model.krt").string();
     EXPECT_TRUE(test::WriteModel(path, elements, 0.01f, 2));

@@ -2,57 +2,26 @@
 #ifdef KORTIV_CALC_WITH_DRAW
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "bitmap_reader.h"
+#include "calc_runner.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 using kortiv::test::Bitmap;
 
 constexpr int kRulerWidth = 32;
 constexpr int kRulerHeight = 20;
 
-class SchemeCommand : public ::testing::Test {
+class SchemeCommand : public kortiv::test::CalcRunner {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("kortiv-scheme-" + std::to_string(::getpid()) + "-" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
-  int Run(const std::string& arguments) {
-    const std::string command = std::string(KORTIV_CALC) + " scheme " + arguments + " >" +
-                                (dir / "out").string() + " 2>" + (dir / "err").string();
-    const int status = std::system(command.c_str());
-    err = Slurp(dir / "err");
-    return WEXITSTATUS(status);
-  }
-
-  static std::string Example(int k) {
-    return (fs::path(KORTIV_TEST_DATA) / ("example" + std::to_string(k) + ".krt")).string();
-  }
-
-  fs::path dir;
-  std::string err;
+  int Run(const std::string& arguments) { return CalcRunner::Run("scheme " + arguments); }
 };
 
 TEST_F(SchemeCommand, SavesTheSmallestFieldThatShowsTheScheme) {
