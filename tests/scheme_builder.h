@@ -37,6 +37,18 @@ struct WithParams {
   std::vector<float> values;
 };
 
+// Appends an element at a stored cell with a parameter block holding
+// `values`; with no values the block has the catalogue's length, all zeros.
+inline int AddWithValues(Scheme& scheme, int code, std::vector<float> values, Cell cell) {
+  const int n = scheme.AppendElement(code, 0, cell);
+  if (!values.empty()) scheme.ResizeParamBlock(n, static_cast<int>(values.size()));
+  scheme.AllocateParamBlock(n);
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    scheme.SetParam(scheme.GetParamAddress(n) + static_cast<int>(i), values[i]);
+  }
+  return n;
+}
+
 // Writes a model file of the elements placed in order with their parameter
 // values and the integration parameters 0, h, tk.
 inline bool WriteModel(const std::string& path, const std::vector<WithParams>& elements, float h,

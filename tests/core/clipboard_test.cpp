@@ -2,23 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "model/scheme.h"
 #include "recording_messenger.h"
+#include "scheme_builder.h"
 
 namespace kortiv {
 namespace {
 
 class ClipboardTest : public ::testing::Test {
  protected:
-  // An element with its parameter block filled with `values`.
   int AddWithValues(int code, std::vector<float> values, Cell cell) {
-    const int n = scheme.AppendElement(code, 0, cell);
-    scheme.ResizeParamBlock(n, static_cast<int>(values.size()));
-    scheme.AllocateParamBlock(n);
-    for (std::size_t i = 0; i < values.size(); ++i) {
-      scheme.SetParam(scheme.GetParamAddress(n) + static_cast<int>(i), values[i]);
-    }
-    return n;
+    return test::AddWithValues(scheme, code, std::move(values), cell);
   }
 
   test::RecordingMessenger messages;

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "model/builtin_examples.h"
 #include "model/clipboard.h"
 #include "model/scheme.h"
 #include "model/user_settings.h"
 #include "recording_messenger.h"
+#include "scheme_builder.h"
 
 namespace kortiv {
 namespace {
@@ -14,12 +17,7 @@ namespace {
 class EditOperationsTest : public ::testing::Test {
  protected:
   int AddWithValues(int code, std::vector<float> values, Cell cell) {
-    const int n = scheme.AppendElement(code, 0, cell);
-    scheme.AllocateParamBlock(n);
-    for (std::size_t i = 0; i < values.size(); ++i) {
-      scheme.SetParam(scheme.GetParamAddress(n) + static_cast<int>(i), values[i]);
-    }
-    return n;
+    return test::AddWithValues(scheme, code, std::move(values), cell);
   }
 
   test::RecordingMessenger messages;
