@@ -72,7 +72,8 @@ TEST_F(CalcSet, GrowingTheGeneralElementMovesTheLaterBlocks) {
 
 TEST_F(CalcSet, SweepGeneratorAndIntegrationParametersInPlace) {
   WriteModel();
-  ASSERT_EQ(Run(model.string() + " 4 -2 2 3 2 50"), 0) << err;
+  // m, n, points per decade, then the view and scale radio groups.
+  ASSERT_EQ(Run(model.string() + " 4 -2 2 50 3 2"), 0) << err;
   ASSERT_EQ(Run(model.string() + " 0 0,5 0.05 10"), 0) << err;
   Scheme scheme(messages);
   ASSERT_TRUE(ReadModelFile(model.string(), scheme).ok);
@@ -93,7 +94,7 @@ TEST_F(CalcSet, RefusedValuesLeaveTheFileAlone) {
             "Постоянная времени должна быть положительна!\n");
   EXPECT_EQ(Run(model.string() + " 3 1 1 x"), 1);
   EXPECT_EQ(err, "Повторите ввод: Вы ввели ошибочное число!\n");
-  EXPECT_EQ(Run(model.string() + " 4 2 2 0 0 90"), 1);
+  EXPECT_EQ(Run(model.string() + " 4 2 2 90 0 0"), 1);
   EXPECT_EQ(err, "Величина m должна быть меньше величины n!\n");
   EXPECT_EQ(Run(model.string() + " 2 0 1  0  0 1  0"), 1);
   EXPECT_EQ(err, "Старший коэффициент числителя не должен быть нулевым!\n");
@@ -122,7 +123,7 @@ TEST_F(CalcSet, ValuesThatNoFieldCouldHoldAreUsageErrors) {
   EXPECT_EQ(err, "Значений меньше, чем полей элемента.\n");
   EXPECT_EQ(Run(model.string() + " 3 1 1 0 7"), 2);
   EXPECT_EQ(err, "Значений больше, чем полей элемента.\n");
-  EXPECT_EQ(Run(model.string() + " 4 0 2 4 0 90"), 2);
+  EXPECT_EQ(Run(model.string() + " 4 0 2 90 4 0"), 2);
   EXPECT_EQ(err, "Недопустимое значение поля «Построить ЧХ (F=U+jV=A exp(j*fi) ):»: 4\n");
   EXPECT_EQ(Run(model.string() + " 2 1,5 1"), 2);
   EXPECT_EQ(err, "Недопустимое значение поля «Порядок числителя, m :»: 1,5\n");

@@ -3,10 +3,12 @@
 // conversion, checks and storing. The model is written (to OUT, or back in
 // place) only when the values were accepted.
 //
-// Values come in block order. Spin edits and radio groups take integers
-// (107: A n T Ti Tp; 112: m n view scale points). The general element 212
+// Values come in the order of the dialog's fields: the labelled fields from
+// the top, then the radio groups. Spin edits and radio groups take integers
+// (107: A n T Ti Tp; 112: m n points view scale). The general element 212
 // takes m, n, then b_0..b_m, a_0..a_n and y(0)..y^(n-1)(0).
 
+#include <algorithm>
 #include <charconv>
 #include <iostream>
 #include <optional>
@@ -55,7 +57,24 @@ std::optional<int> ParseInteger(const std::string& text) {
   return value;
 }
 
-// Fills the fields of the entry from the values in block order; answers
+// The controls that hold block values, in the order the dialog shows them:
+// labelled fields from the top, then the grid or the radio groups.
+std::vector<const LayoutControl*> FieldsInDialogOrder(const ParameterLayout& layout) {
+  std::vector<const LayoutControl*> fields;
+  for (const LayoutControl& ctl : layout.controls) {
+    if (ctl.value >= 0) fields.push_back(&ctl);
+  }
+  const auto rank = [](const LayoutControl* ctl) {
+    return ctl->label == LabelId::kNone ? static_cast<int>(LabelId::kLblAux1) + 1
+                                        : static_cast<int>(ctl->label);
+  };
+  std::stable_sort(
+      fields.begin(), fields.end(),
+      [&](const LayoutControl* a, const LayoutControl* b) { return rank(a) < rank(b); });
+  return fields;
+}
+
+// Fills the fields of the entry from the values in dialog order; answers
 // false after reporting a value the dialog could not have held.
 class FieldFiller {
  public:
@@ -63,9 +82,9 @@ class FieldFiller {
       : entry_(entry), values_(values), messenger_(messenger) {}
 
   bool Fill(int value_count) {
-    for (int i = 0; i < value_count; ++i) {
-      const LayoutControl* ctl = entry_.layout().ControlOfValue(i);
-      if (ctl == nullptr) break;
+    int filled = 0;
+    for (const LayoutControl* ctl : FieldsInDialogOrder(entry_.layout())) {
+      if (filled++ >= value_count) break;
       if (ctl->control == ControlId::kStringGridPar) return FillGrid();
       if (!Next()) return false;
       if (ctl->integer ? !SetInteger(*ctl, *current_) : !SetText(*ctl, *current_)) return false;
