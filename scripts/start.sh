@@ -7,18 +7,14 @@ if [ -x "$top/build/bin/kortiv" ]; then
   exec "$top/build/bin/kortiv" "$@"
 fi
 
-# Until the desktop program exists: the batch runner on the first built-in
-# example, with the most complete command it has.
+# Until the desktop program exists: the batch runner calculates the first
+# built-in example, prints every fiftieth point of its results and saves the
+# pictures of its scheme and plot next to the programs.
 calc="$top/build/bin/kortiv-calc"
-model=$(mktemp --suffix=.krt)
-trap 'rm -f "$model"' EXIT
-"$calc" example 1 -o "$model"
-commands=$("$calc" 2>&1 || true)
-for command in run check info; do
-  if grep -q "^  kortiv-calc $command " <<<"$commands"; then
-    "$calc" "$command" "$model"
-    exit
-  fi
-done
-echo "kortiv-calc не знает ни одной команды для модели" >&2
-exit 2
+out="$top/build/example1"
+"$calc" example 1 -o "$out.krt"
+"$calc" run "$out.krt" --every 50
+echo  # the results text has no line break at its end
+"$calc" scheme "$out.krt" -o "$out-scheme.bmp"
+"$calc" plot "$out.krt" -o "$out-plot.bmp"
+echo "Схема: $out-scheme.bmp, графики: $out-plot.bmp" >&2
