@@ -15,7 +15,11 @@ constexpr int kCountDigits = 18;
 
 std::optional<long double> DerivedValue(const ParameterLayout& layout,
                                         const std::array<float, 5>& values) {
-  const long double source = values[ParameterFields::TextSlot(layout.derived_source)];
+  // The grid rebuild of the general element names a spin edit as its
+  // source; only the text fields hold a value here.
+  const long double source = ParameterFields::IsText(layout.derived_source)
+                                 ? values[ParameterFields::TextSlot(layout.derived_source)]
+                                 : 0;
   switch (layout.apply) {
     case ApplyAction::kPointCount: {
       const long double t0 = values[0];
