@@ -48,14 +48,15 @@ void DrawIntegralSign(const SymbolCanvas& canvas) {
   canvas.painter().drawEllipse(QRect(bottom.x() - 3, bottom.y() - 2, 3, 3));
 }
 
-void DrawDelaySign(const SymbolCanvas& canvas, const QRect& area) {
+// The delay time `letter` above a segment with end ticks.
+void DrawDelaySign(const SymbolCanvas& canvas, const QRect& area, const QString& letter) {
   const int y = area.center().y() + area.height() / 8;
   const int half = area.width() / 4;
   const int x = area.center().x();
   canvas.Line({x - half, y}, {x + half, y});
   canvas.Line({x - half, y - 2}, {x - half, y + 2});
   canvas.Line({x + half, y - 2}, {x + half, y + 2});
-  canvas.CentredText(QRect(area.left(), area.top(), area.width(), y - area.top()), "t",
+  canvas.CentredText(QRect(area.left(), area.top(), area.width(), y - area.top()), letter,
                      canvas.TextSize());
 }
 
@@ -126,7 +127,7 @@ void DrawGainDialog(const SymbolCanvas& canvas) {
 
 void DrawDelayDialog(const SymbolCanvas& canvas) {
   const CellGeometry& g = canvas.geometry();
-  DrawDelaySign(canvas, QRect(g.mh, g.mv, g.Wi, g.H / 2 - g.mv));
+  DrawDelaySign(canvas, QRect(g.mh, g.mv, g.Wi, g.H / 2 - g.mv), "T");
   DrawFormula(canvas.painter(), {Inline({{"W(p)=exp(-Tp)"}})}, QRect(0, g.cy, g.W, g.H / 3),
               canvas.DialogTextSize());
 }
@@ -147,7 +148,7 @@ void DrawLinearPictogram(const SymbolCanvas& canvas, int code, int orientation) 
       DrawFormula(canvas.painter(), {Fraction({{"d"}}, {{"dt"}})}, inside, canvas.TextSize());
       return;
     case 203:
-      DrawDelaySign(canvas, inside);
+      DrawDelaySign(canvas, inside, "t");
       return;
   }
   const auto text = CellTexts().find(code);

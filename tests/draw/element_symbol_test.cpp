@@ -244,6 +244,22 @@ TEST(DialogPicture, EveryKindHasItsOwnPicture) {
   }
 }
 
+// The dark pixels of the topmost row that has any, within `area`: the bar of
+// a capital "T" is wide, the stem of a small "t" rises above its bar.
+int TopRowWidth(const QImage& image, const QRect& area) {
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    int count = 0;
+    for (int x = area.left(); x <= area.right(); ++x) count += IsDark(image, {x, y});
+    if (count > 0) return count;
+  }
+  return 0;
+}
+
+TEST(DialogPicture, DelayIsACapitalTAboveItsSegmentWhereTheCellHasASmallT) {
+  EXPECT_GE(TopRowWidth(DialogImage(203), QRect(0, 0, 125, 40)), 6);
+  EXPECT_LE(TopRowWidth(ElementImage(203, 0), QRect(15, 11, 45, 10)), 3);
+}
+
 bool HasBlue(const QImage& image) {
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
