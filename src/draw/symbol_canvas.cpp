@@ -46,8 +46,11 @@ void SymbolCanvas::OutputLine(int orientation) const {
 }
 
 void SymbolCanvas::Arrowhead(int direction) const {
+  // The strokes start 5 pixels in from the cell's border line: at W - 5 on
+  // the right, whose outermost pixel is W - 1, and at 5 on the left.
   const QPoint tip = geometry_.EdgePoint(direction);
-  const QPoint back = tip - 4 * CellGeometry::Step(direction);
+  const QPoint step = CellGeometry::Step(direction);
+  const QPoint back = tip - (step.x() + step.y() > 0 ? 4 : 5) * step;
   const QPoint side = 3 * CellGeometry::Step(Turned(direction, 1));
   Line(back + side, tip);
   Line(back - side, tip);

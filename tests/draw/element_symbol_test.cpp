@@ -86,8 +86,11 @@ bool LineReachesEdge(const QImage& image, int side) {
   return true;
 }
 
+// The strokes of an arrowhead run from 5 pixels inside the border line of
+// the cell (x = W on the right, x = 0 on the left), 3 pixels to either side.
 bool HasArrowhead(const QImage& image, int side) {
-  const QPoint back = EdgePixel(image.size(), side) + Inward(side, 4);
+  const bool far_side = side == R || side == D;
+  const QPoint back = EdgePixel(image.size(), side) + Inward(side, far_side ? 4 : 5);
   return IsDark(image, back + Across(side, 3)) && IsDark(image, back + Across(side, -3));
 }
 
