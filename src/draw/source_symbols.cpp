@@ -30,10 +30,14 @@ struct SignalShape {
   std::vector<ChartLabel> labels;
 };
 
+// The level of the sine's crests: the other shapes keep their high levels
+// near it.
+constexpr double kSineAmplitude = 0.8;
+
 Stroke SineStroke(double phase) {
   Stroke stroke;
   for (double angle = 0; angle <= 2 * std::numbers::pi + 1e-9; angle += 0.1) {
-    stroke.push_back({angle / (2 * std::numbers::pi), std::sin(angle + phase) * 0.8});
+    stroke.push_back({angle / (2 * std::numbers::pi), std::sin(angle + phase) * kSineAmplitude});
   }
   return stroke;
 }
@@ -175,7 +179,9 @@ void DrawSourcePictogram(const SymbolCanvas& canvas, int code) {
   const SignalShape* shape = Find(code);
   if (!shape) return;
   const int left = static_cast<int>(1.5 * g.mh);
-  const QRect area(left, g.cy - g.Hi / 4, g.W - 2 * left, 2 * (g.Hi / 4));
+  // The sine's crests stand a quarter of the box height from the centre line.
+  const int half = static_cast<int>(std::lround(g.Hi / 4.0 / kSineAmplitude));
+  const QRect area(left, g.cy - half, g.W - 2 * left, 2 * half);
   const ChartFrame frame(canvas, area, RangeOf(*shape));
   for (const auto& stroke : shape->strokes) frame.DrawStroke(stroke);
 }

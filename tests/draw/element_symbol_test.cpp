@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -224,6 +225,25 @@ TEST(ElementSymbol, SubtractionSummatorsFillTheQuarterOfTheirNegativeInput) {
   EXPECT_FALSE(IsDark(ElementImage(9, 0), below));
   // turned a quarter clockwise, the input from below comes from the left
   EXPECT_TRUE(IsDark(ElementImage(13, 1), QPoint(37 - 6, 25)));
+}
+
+TEST(ElementSymbol, SineInTheCellSwingsAQuarterOfTheInnerHeight) {
+  // Inner height 30 in a 75 x 50 cell: crests 7 pixels from the centre line
+  // y = 25, within x = 1.5 mh .. W - 1.5 mh = 21..54.
+  const QImage image = ElementImage(100, 0);
+  int top = 50;
+  int bottom = -1;
+  for (int y = 11; y <= 38; ++y) {
+    for (int x = 15; x <= 59; ++x) {
+      if (!IsDark(image, {x, y})) continue;
+      EXPECT_GE(x, 21) << y;
+      EXPECT_LE(x, 54) << y;
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  EXPECT_EQ(top, 25 - 7);
+  EXPECT_EQ(bottom, 25 + 7);
 }
 
 TEST(DialogPicture, OnlyKindsWithParametersHaveOne) {
