@@ -56,6 +56,19 @@ TEST_F(ChainStepsTest, WrongHeadsAreRefusedAndLeaveTheSeries) {
                                    "Неверное число входов сумматора! Расчет невозможен."}));
 }
 
+TEST_F(ChainStepsTest, HeadsBelowTheSummatorsAreLeftToTheForkStep) {
+  AddRow(0, Add(1));
+  AddRow(0, Add(200));
+  PrepareRun(RunKind::kTime, 1);
+  Series output{5, 6};
+  Get_for_Links(context, 0, 1, 1, output, 0);
+  Get_for_Links(context, 1, 1, 200, output, 0);
+  EXPECT_EQ(output, (Series{5, 6}));
+  EXPECT_EQ(messenger.Texts(), (std::vector<std::string>{
+                                   "Неправильный элемент для Get_for_Forks()! Расчет невозможен.",
+                                   "Неправильный элемент для Get_for_Sums()! Расчет невозможен."}));
+}
+
 TEST_F(ChainStepsTest, SummatorAddsSignedCurrentInputs) {
   const int summator = Add(13);
   AddRow(1, Add(113));

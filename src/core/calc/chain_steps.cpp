@@ -13,6 +13,8 @@
 namespace kortiv {
 namespace {
 
+constexpr int kFirstSummatorCode = 9;
+
 // The end node of the row that feeds a head input (stored as row + 1,
 // signed), or 0 when the input has no producer with a node.
 int ProducerNode(const CalcContext& context, int stored_input) {
@@ -133,7 +135,9 @@ void Get_for_Sums(CalcContext& context, int row, int n, int head_code, Series& o
 
 void Get_for_Links(CalcContext& context, int row, int n, int head_code, Series& output,
                    int contour_start) {
-  if (GroupOf(head_code) == kGroupFork) {
+  // Every head below the summators' codes goes to the fork step, which
+  // refuses what is not a fork.
+  if (head_code < kFirstSummatorCode) {
     Get_for_Forks(context, row, n, head_code, output);
   } else {
     Get_for_Sums(context, row, n, head_code, output, contour_start);
