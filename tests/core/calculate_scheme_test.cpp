@@ -161,6 +161,18 @@ TEST_F(CalculateSchemeTest, BadContourCodingIsReportedAndTheRunGoesOn) {
   EXPECT_TRUE(run.results_ready);
 }
 
+TEST_F(CalculateSchemeTest, ContourOpeningWithAnUnknownGroupIsReportedTwice) {
+  AddRow(1, Step());
+  AddHeader(1, 1);
+  AddRow(0, Add(650), {1});
+  SetIntegration(0, 1, 2);
+  CalculateScheme(context);
+  EXPECT_EQ(messenger.Texts(),
+            (std::vector<std::string>{"Error: Неверное значение кода группы элементов!",
+                                      "Ошибка на входе контура! Расчет невозможен."}));
+  EXPECT_TRUE(run.results_ready);
+}
+
 TEST_F(CalculateSchemeTest, FrequencyRunWritesFrequenciesAndComplexValues) {
   AddRow(1, Add(112, {0, 1, 0, 0, 4}));
   AddRow(0, Add(5, {}, 1), {1});

@@ -227,6 +227,18 @@ TEST_F(ChainStepsTest, ElementsWithoutAModelAreReportedAndPassTheSeriesOn) {
                                       "Ошибка расчета схемы!"}));
 }
 
+TEST_F(ChainStepsTest, ElementOfAnUnknownGroupIsReportedTwice) {
+  AddRow(0, Add(113), {}, {Add(650)});
+  PrepareRun(RunKind::kTime, 1);
+  Series input{1, 2};
+  Series output = NewSeries();
+  EvaluateChain(context, 0, 1, input, output);
+  EXPECT_EQ(output, (Series{1, 2}));
+  EXPECT_EQ(messenger.Texts(),
+            (std::vector<std::string>{"Error: Неверное значение кода группы элементов!",
+                                      "Ошибка расчета схемы!"}));
+}
+
 TEST_F(ChainStepsTest, ContourStepsStoreNoElementControlPoints) {
   const int modeless = Add(kModelessCode, {}, 1);
   AddRow(0, Add(113), {}, {modeless});

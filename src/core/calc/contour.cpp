@@ -43,7 +43,8 @@ bool HeaderIsValid(const CalcContext& context, int header) {
     return false;
   }
   const int first_head = graph.Head(header + 1);
-  const int group = first_head > 0 ? GroupOf(context.scheme.GetCode(first_head)) : 0;
+  const int group =
+      first_head > 0 ? GroupCode(context.scheme.GetCode(first_head), context.messenger) : 0;
   if (group != kGroupSummator && group != kGroupMultiplier) {
     context.messenger.Show("Ошибка на входе контура! Расчет невозможен.");
     return false;

@@ -10,7 +10,7 @@ namespace kortiv {
 bool EvaluateElement(CalcContext& context, int element, int n, const Series& input,
                      Series& output) {
   EvalContext eval = context.Eval();
-  switch (GroupOf(context.scheme.GetCode(element))) {
+  switch (GroupCode(context.scheme.GetCode(element), context.messenger)) {
     case kGroupLinear:
       return EvaluateLinear(eval, element, n, input, output);
     case kGroupNonlinear:
