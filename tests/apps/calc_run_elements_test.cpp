@@ -134,5 +134,47 @@ TEST_F(CalcRunElements, LogarithmicAmplitudeInDecibelsOverLgW) {
   ExpectPrinted(rows[4][1], 1, "lg w in the middle");
 }
 
+TEST_F(CalcRunElements, DerivativeMethodOptionChoosesTheDifferentiation) {
+  // sin t into the differentiator 1 * p with point 1: first differences lag
+  // by half a step, the fourth-order formula follows cos t.
+  const std::string model = Model({{{1, 1, 100}, {1, 1}}, {{1, 2, 202, 0, 1}, {1}}}, 0.1f, 2);
+  ASSERT_EQ(Run("run " + model), 0) << err;
+  const auto first_order = Rows(out);
+  ASSERT_EQ(Run("run " + model + " --deriv 2"), 0) << err;
+  const auto fourth_order = Rows(out);
+  ASSERT_EQ(fourth_order.size(), 21u);
+  EXPECT_GT(std::abs(first_order[10][2] - std::cos(1.0)), 0.01);
+  for (int j = 2; j <= 18; ++j) {
+    EXPECT_NEAR(fourth_order[j][2], std::cos(fourth_order[j][1]), 1e-3) << j;
+  }
+}
+
+TEST_F(CalcRunElements, NoUnwrapLeavesThePhaseWithinHalfATurn) {
+  // Three lags 1/(p + 1) over 10^0..10^2 rad/s, 20 points a decade so that
+  // neighbouring phases lie close enough to show the turn: the phase reaches
+  // -3 atan(100), beyond -pi.
+  const std::string model = Model({{{1, 1, 112}, {0, 2, 1, 0, 20}},
+                                   {{1, 2, 204}, {1, 1, 0}},
+                                   {{1, 3, 204}, {1, 1, 0}},
+                                   {{1, 4, 204, 0, 1}, {1, 1, 0}}},
+                                  0.01f, 5);
+  const double last_phase = -3 * std::atan(100.0);
+  ASSERT_EQ(Run("run " + model), 0) << err;
+  ExpectPrinted(Rows(out).back()[3], last_phase, "unwrapped");
+  ASSERT_EQ(Run("run " + model + " --no-unwrap"), 0) << err;
+  ExpectPrinted(Rows(out).back()[3], last_phase + 2 * M_PI, "wrapped");
+}
+
+TEST_F(CalcRunElements, YesAcceptsHangingElements) {
+  // The linear element at (3, 3) is reached by no chain.
+  const std::string model =
+      Model({{{1, 1, 101, 0, 1}, {1, 0}}, {{1, 2, 200}, {1}}, {{3, 3, 200}, {1}}}, 0.5f, 1);
+  EXPECT_EQ(Run("run " + model), 1);
+  EXPECT_EQ(out, "");
+  EXPECT_EQ(err, "Подтверждение: В схеме есть 'висящие' элементы! Продолжить расчёт? Нет\n");
+  ASSERT_EQ(Run("run " + model + " --yes"), 0) << err;
+  EXPECT_EQ(Rows(out).size(), 3u);
+}
+
 }  // namespace
 }  // namespace kortiv
