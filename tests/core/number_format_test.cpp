@@ -32,6 +32,8 @@ TEST(FormatGeneral, UsesTheGivenSeparator) {
 TEST(FormatExponent, AlwaysOneDigitBeforeTheSeparatorAndASignedExponent) {
   EXPECT_EQ(FormatExponent(0.5, 5, 2), "5.0000E-01");
   EXPECT_EQ(FormatExponent(0.0, 5, 2), "0.0000E+00");
+  EXPECT_EQ(FormatExponent(-0.0, 5, 2), "0.0000E+00");
+  EXPECT_EQ(FormatGeneral(-0.0, 7, 4), "0");
   EXPECT_EQ(FormatExponent(-123.456, 5, 2), "-1.2346E+02");
   EXPECT_EQ(FormatExponent(1e120, 5, 2), "1.0000E+120");
   EXPECT_EQ(FormatExponent(9.99996, 5, 2, ','), "1,0000E+01");

@@ -84,6 +84,7 @@ std::string FormatGeneral(long double value, int precision, int exponent_digits,
 std::string FormatExponent(long double value, int precision, int exponent_digits,
                            char decimal_separator) {
   if (!std::isfinite(value)) return SpecialText(value);
+  if (value == 0) value = 0;  // no sign for a negative zero
   Decimal d = ToDecimal(value, precision);
   if (value == 0) d.exponent = 0;
   std::string text = d.negative ? "-" : "";
