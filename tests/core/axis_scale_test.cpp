@@ -105,6 +105,18 @@ TEST(ScaleAxis, SmallDipBelowZeroKeepsZeroAsLowerLimit) {
   ExpectTicks(Scale(1.0f, -0.1f).axis, Evenly(-0.1, 1.0, 11));
 }
 
+TEST(ScaleAxis, RatioOfTheLimitsIsJudgedBeyondSinglePrecision) {
+  // 1.1 / -0.1 in single-precision values is a little above 11.
+  const Scaled dip = Scale(1.1f, -0.1f);
+  EXPECT_TRUE(dip.messages.empty());
+  EXPECT_EQ(dip.axis.exponent, 0);
+  ExpectTicks(dip.axis, Evenly(0, 1.1, 11));
+  const Scaled rise = Scale(-0.1f, -1.1f);
+  EXPECT_TRUE(rise.messages.empty());
+  EXPECT_EQ(rise.axis.exponent, 0);
+  ExpectTicks(rise.axis, Evenly(-1.1, 0, 11));
+}
+
 TEST(ScaleAxis, AllZeroGivesMinusOneToOne) {
   const Scaled s = Scale(0.0f, 0.0f);
   EXPECT_TRUE(s.messages.empty());

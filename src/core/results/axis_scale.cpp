@@ -70,11 +70,15 @@ Limits CommonLimits(float max, float min, Messenger& messenger) {
   const RoundedLimit lo = RoundMantissa(min);
   const RoundedLimit hi = RoundMantissa(max);
   Limits limits{lo.mantissa, hi.mantissa, hi.power};
+  // The ratios of the limits are taken in extended precision: in single
+  // precision 1.1 / -0.1 comes out as exactly 11.
+  const long double wide_max = max;
+  const long double wide_min = min;
   if (lo.mantissa == 0 && hi.mantissa == 0) {
     limits = {-1.0f, 1.0f, 0};
-  } else if (min >= 0 || std::fabs(max / min) > 11) {
+  } else if (min >= 0 || std::fabs(wide_max / wide_min) > 11) {
     limits.low = 0;
-  } else if (max <= 0 || std::fabs(min / max) > 11) {
+  } else if (max <= 0 || std::fabs(wide_min / wide_max) > 11) {
     limits.high = 0;
     limits.exponent = lo.power;
   } else if (lo.power < hi.power) {
