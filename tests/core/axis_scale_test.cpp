@@ -200,6 +200,15 @@ TEST(ScaleAxis, LogTicksPerDecadeFollowTheSpan) {
   ExpectTicks(Scale(9.9f, -9.9f, AxisScaleKind::kLogarithmic).axis, Evenly(-9.9, 10.1, 10));
 }
 
+TEST(ScaleAxis, SpanOnABoundInSinglePrecisionLiesBelowIt) {
+  // The span 1.9 is a little less than 1.9 in single precision: nine ticks
+  // in its one decade, not seven.
+  std::vector<double> nine;
+  AppendDecade(nine, 0, {1, 2, 3, 4, 5, 6, 7, 8, 9});
+  nine.push_back(1.9);
+  ExpectTicks(Scale(1.9f, 0.0f, AxisScaleKind::kLogarithmic).axis, nine);
+}
+
 TEST(ScaleAxis, LogSpanBelowADecadeIsReportedAndShowsOneDecade) {
   const Scaled s = Scale(0.7f, 0.0f, AxisScaleKind::kLogarithmic, 3);
   EXPECT_EQ(s.messages, std::vector<std::string>{std::string(kLogScaleErrorText)});

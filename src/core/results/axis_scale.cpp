@@ -9,29 +9,31 @@ namespace kortiv {
 namespace {
 
 // A linear span below `bound` takes `count` intervals; a positive `width`
-// moves the upper limit to the lower one plus that width.
+// moves the upper limit to the lower one plus that width. The bounds are
+// not rounded to single precision: a span of 1.9 in single precision lies
+// below the bound 1.9.
 struct LinearStep {
-  float bound;
+  double bound;
   int count;
-  float width;
+  double width;
 };
 
 constexpr std::array<LinearStep, 34> kLinearSteps{{
-    {0.21f, 10, 0},    {0.31f, 6, 0},    {0.41f, 8, 0},     {0.51f, 10, 0},    {0.61f, 6, 0},
-    {0.71f, 7, 0},     {0.81f, 8, 0},    {0.91f, 9, 0},     {1.01f, 10, 0},    {1.11f, 11, 0},
-    {1.21f, 6, 0},     {1.41f, 7, 1.4f}, {1.61f, 8, 1.6f},  {1.81f, 9, 1.8f},  {2.01f, 10, 2.0f},
-    {2.21f, 11, 2.2f}, {2.41f, 8, 2.4f}, {2.71f, 9, 2.7f},  {3.01f, 6, 3.0f},  {3.51f, 7, 3.5f},
-    {4.01f, 8, 4.0f},  {4.51f, 9, 4.5f}, {5.01f, 10, 5.0f}, {5.51f, 11, 5.5f}, {6.01f, 6, 6},
-    {7.01f, 7, 7},     {8.01f, 8, 8},    {9.01f, 9, 9},     {10.01f, 10, 10},  {11.01f, 11, 11},
-    {12.01f, 6, 0},    {14.01f, 7, 14},  {16.01f, 8, 16},   {18.01f, 9, 18},
+    {0.21, 10, 0},   {0.31, 6, 0},   {0.41, 8, 0},    {0.51, 10, 0},   {0.61, 6, 0},
+    {0.71, 7, 0},    {0.81, 8, 0},   {0.91, 9, 0},    {1.01, 10, 0},   {1.11, 11, 0},
+    {1.21, 6, 0},    {1.41, 7, 1.4}, {1.61, 8, 1.6},  {1.81, 9, 1.8},  {2.01, 10, 2.0},
+    {2.21, 11, 2.2}, {2.41, 8, 2.4}, {2.71, 9, 2.7},  {3.01, 6, 3.0},  {3.51, 7, 3.5},
+    {4.01, 8, 4.0},  {4.51, 9, 4.5}, {5.01, 10, 5.0}, {5.51, 11, 5.5}, {6.01, 6, 6},
+    {7.01, 7, 7},    {8.01, 8, 8},   {9.01, 9, 9},    {10.01, 10, 10}, {11.01, 11, 11},
+    {12.01, 6, 0},   {14.01, 7, 14}, {16.01, 8, 16},  {18.01, 9, 18},
 }};
 constexpr LinearStep kWidestLinearStep{0, 10, 20};
 
 // Twelve decades or more: linear ticks every two decades or more.
 constexpr std::array<LinearStep, 3> kDecadeSteps{{
-    {14.01f, 7, 14},
-    {16.01f, 8, 16},
-    {18.01f, 9, 18},
+    {14.01, 7, 14},
+    {16.01, 8, 16},
+    {18.01, 9, 18},
 }};
 
 template <std::size_t N>
@@ -44,8 +46,8 @@ LinearStep StepForSpan(const std::array<LinearStep, N>& steps, float span) {
 
 // Ticks per decade on a logarithmic axis by the span in decades.
 int TicksPerDecade(float span) {
-  constexpr std::array<std::pair<float, int>, 6> kPerDecade{
-      {{1.9f, 9}, {2.9f, 7}, {3.9f, 5}, {4.9f, 4}, {5.9f, 3}, {11.9f, 1}}};
+  constexpr std::array<std::pair<double, int>, 6> kPerDecade{
+      {{1.9, 9}, {2.9, 7}, {3.9, 5}, {4.9, 4}, {5.9, 3}, {11.9, 1}}};
   for (const auto& [bound, ticks] : kPerDecade) {
     if (span < bound) return ticks;
   }
@@ -102,7 +104,7 @@ void SpreadEvenly(AxisTicks& axis, float low, float high) {
 void ScaleLinear(const Limits& limits, AxisTicks& axis, Messenger& messenger) {
   axis.exponent = limits.exponent;
   const float span = limits.high - limits.low;
-  if (span < 0.1f || span > 20) {
+  if (span < 0.1 || span > 20) {
     messenger.Show(kScaleErrorText);
     SpreadEvenly(axis, limits.low, limits.high);
     return;
@@ -117,7 +119,7 @@ void ScaleLogarithmic(const Limits& limits, AxisTicks& axis, Messenger& messenge
   const float low = limits.low * scale;
   float high = limits.high * scale;
   axis.exponent = 0;
-  if (high - low < 0.99f) {
+  if (high - low < 0.99) {
     // Less than a decade: the axis shows the one decade from the lower limit.
     messenger.Show(kLogScaleErrorText);
     high = low + 1;
@@ -130,7 +132,7 @@ void ScaleLogarithmic(const Limits& limits, AxisTicks& axis, Messenger& messenge
     SpreadEvenly(axis, low, low + step.width);
     return;
   }
-  const int decades = static_cast<int>(span + 0.02f);
+  const int decades = static_cast<int>(span + 0.02);
   axis.count = decades * per_decade;
   EnsureTickRoom(axis, axis.count + 1);
   for (int d = 0; d < decades; ++d) {
