@@ -283,6 +283,15 @@ TEST(DialogPicture, DelayIsACapitalTAboveItsSegmentWhereTheCellHasASmallT) {
   EXPECT_LE(TopRowWidth(ElementImage(203, 0), QRect(15, 11, 45, 10)), 3);
 }
 
+TEST(DialogPicture, SignalsLabelTheirLevelLeftOfTheValueAxis) {
+  // "A" stands left of the value axis (x 16) at the high level of the signal.
+  const QRect left_of_axis(0, 20, 14, 18);
+  for (int code : {100, 101, 102, 104, 105, 107, 110, 111}) {
+    const QImage picture = DialogImage(code);
+    EXPECT_GT(DrawnPixels(picture, left_of_axis), 0) << code;
+  }
+}
+
 bool HasBlue(const QImage& image) {
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
