@@ -197,6 +197,34 @@ TEST_F(HandMadeGraph, LoopsJoinedThroughOtherLoopsMakeOneContour) {
   EXPECT_EQ(g.rows[5], (Row{5, 5, 1, 4, 1, 5, 0, 0}));
 }
 
+// Loop {A, Y} is found before loop {A, B, X}, but the contour starts at X:
+// it lists the loop through X first and then takes in Y from the other.
+TEST(AnalysisContours, AContourTakesInTheLoopsFoundBeforeTheOneItStartsWith) {
+  test::RecordingMessenger messages;
+  Scheme scheme(messages);
+  test::Place(scheme, {{0, 0, 101, 0}, {1, 0, 5, 0}, {2, 0, 12, 0}, {3, 0, 9, 0}});
+  ChainGraph g;
+  g.Reset(7, 8);
+  g.S = 1;
+  g.F = 1;
+  g.M = 2;
+  g.R = 5;
+  g.rows[0] = {1, 1, 1, 2, 0, 0, 0, 0};
+  g.rows[1] = {2, 2, 1, 3, 4, 0, 0, 0};  // X: fork output, reads A
+  g.rows[2] = {3, 2, 1, 3, 4, 0, 0, 0};  // Y: fork output, reads A
+  g.rows[3] = {4, 3, 1, 5, 1, 3, 5, 0};  // A reads the source, Y and B
+  g.rows[4] = {5, 4, 1, 4, 1, 2, 0, 0};  // B reads the source and X
+  FindContours(g, scheme, messages, 1, 5);
+  EXPECT_EQ(messages.Texts(), Texts{});
+  EXPECT_EQ(g.C, 1);
+  EXPECT_EQ(g.R, 6);
+  EXPECT_EQ(g.rows[1], (Row{0, -1, 4, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(g.rows[2], (Row{4, 3, 1, 5, 1, 6, 4, 0}));  // A
+  EXPECT_EQ(g.rows[3], (Row{5, 4, 1, 4, 1, 5, 0, 0}));  // B
+  EXPECT_EQ(g.rows[4], (Row{2, 2, 1, 3, 3, 0, 0, 0}));  // X
+  EXPECT_EQ(g.rows[5], (Row{3, 2, 1, 3, 3, 0, 0, 0}));  // Y
+}
+
 TEST_F(HandMadeGraph, LoopSearchFromARowWithoutInputsIsReported) {
   g.Reset(2, 6);
   g.R = 1;

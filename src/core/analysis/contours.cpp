@@ -44,8 +44,9 @@ void RemoveDuplicates(std::vector<Loop>& loops) {
 
 // Loops that share a chain, directly or through other loops, make one
 // contour, so that no chain belongs to two contours. Contours come in the
-// order of their first row; each lists the members of its first loop, then
-// the new members of the others in loop order.
+// order of their first row; each lists the members of the loop it starts
+// with, then the new members of the others (found before it or after) in
+// loop order.
 std::vector<Loop> MergeIntoContours(const std::vector<Loop>& loops, int P0, int Q) {
   const std::size_t n = loops.size();
   std::vector<int> group(n, -1);
@@ -72,9 +73,9 @@ std::vector<Loop> MergeIntoContours(const std::vector<Loop>& loops, int P0, int 
         }
       }
     }
-    Loop contour;
-    for (std::size_t k = first; k < n; ++k) {
-      if (group[k] != id) continue;
+    Loop contour = loops[first];
+    for (std::size_t k = 0; k < n; ++k) {
+      if (group[k] != id || k == first) continue;
       for (int m : loops[k]) {
         if (std::find(contour.begin(), contour.end(), m) == contour.end()) contour.push_back(m);
       }
