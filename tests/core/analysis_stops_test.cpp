@@ -155,6 +155,19 @@ TEST(AnalysisStops, YesTakesTheControlPointsOffHangingElementsAndRenumbers) {
   EXPECT_EQ(b.Text(), "S=1 F=0 F3=0 M=0 X=0 R=1 K=0 C=0\n0 1 3 2 3 5\n");
 }
 
+// The first analysis went on past the hanging elements; a second one, answered
+// No, has already replaced that graph with unfinished rows, which no check
+// or calculation may take for a built graph.
+TEST(AnalysisStops, NoAfterAnEarlierYesLeavesTheGraphUnbuilt) {
+  AnalysisBench b;
+  PlaceSchemeWithHangingElements(b.scheme);
+  b.messages.answers = {true};
+  b.Analyse();
+  ASSERT_TRUE(b.graph.built);
+  EXPECT_EQ(b.Analyse(), Texts{"В схеме есть 'висящие' элементы! Продолжить расчёт?"});
+  EXPECT_FALSE(b.graph.built);
+}
+
 TEST(AnalysisStops, UnconnectedSummatorInputClearsTheFlag) {
   AnalysisBench b;
   test::Place(b.scheme, {{0, 0, 101, 0}, {0, 1, 9, 0}, {0, 2, 200, 0}});

@@ -122,7 +122,12 @@ void AnalyseScheme(Scheme& scheme, ChainGraph& graph, Messenger& messenger, Stat
   CountCensus(census, graph);
   if (!PassesPreliminaryChecks(census, messenger)) return;
   if (!BuildChains(scheme, census, graph, messenger)) return;
-  if (!CoverageAccepted(scheme, graph, messenger, hooks)) return;
+  // The walk has replaced the rows of an earlier analysis: a flag still set
+  // from it would let the unfinished rows be calculated.
+  if (!CoverageAccepted(scheme, graph, messenger, hooks)) {
+    graph.built = false;
+    return;
+  }
   graph.built = true;
   if (!InputsConnected(graph, messenger)) {
     graph.built = false;
