@@ -132,6 +132,17 @@ TEST(AnalysisStops, NoToTheHangingQuestionStops) {
   EXPECT_EQ(b.scheme.ControlPointCount(), 5);
 }
 
+// Rows for every source, three per fork, two per summator and two spare;
+// columns for the elements outside the heads and ten spare.
+TEST(AnalysisStops, TheWalkedTableHasItsInitialSize) {
+  AnalysisBench b;
+  test::Place(b.scheme, {{0, 0, 101, 0}, {0, 1, 5, 0}, {0, 2, 9, 0}, {5, 5, 200, 0}});
+  EXPECT_EQ(b.Analyse(), Texts{"В схеме есть 'висящие' элементы! Продолжить расчёт?"});
+  EXPECT_EQ(b.graph.RowCapacity(), 1 + 3 * 1 + 2 * 1 + 2);
+  EXPECT_EQ(b.graph.ColumnCapacity(), 4 - 1 - 1 - 1 + 10);
+  EXPECT_EQ(b.graph.R, 4);
+}
+
 TEST(AnalysisStops, YesTakesTheControlPointsOffHangingElementsAndRenumbers) {
   AnalysisBench b;
   PlaceSchemeWithHangingElements(b.scheme);
