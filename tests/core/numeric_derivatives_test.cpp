@@ -82,6 +82,18 @@ TEST_F(NumericDerivatives, FourthOrderSecondDerivativeIsExactForQuartics) {
   for (int i = 1; i <= 8; ++i) EXPECT_NEAR(d2[i], 12 * std::pow(i * 0.5, 2), 1e-11) << i;
 }
 
+TEST_F(NumericDerivatives, SecondDerivativeDividesBy12HSquaredWithoutRoundingIt) {
+  // Only h^2 is single precision: 12 h^2 must not be rounded to a float
+  // again, or a parabola's second derivative misses 2/h^2 in the last bits.
+  TimeRun(0.1f, 8);
+  settings.DerivMethod = 2;
+  const float h2 = run.h * run.h;
+  Series parabola(9);
+  for (int i = 0; i <= 8; ++i) parabola[i] = i * i;
+  const Series exact = Derivativ2(context, 8, parabola);
+  for (int i = 1; i <= 7; ++i) EXPECT_EQ(exact[i], 2.0 / h2) << i;
+}
+
 TEST_F(NumericDerivatives, DerivativeSumBuildsOddDerivativesFromEvenOnes) {
   TimeRun(0.5f, 10);
   settings.DerivMethod = 1;

@@ -102,6 +102,7 @@ Series Derivativ1(EvalContext& context, int n, std::span<const double> x) {
 Series Derivativ2(EvalContext& context, int n, std::span<const double> x) {
   if (n < 0) return {};
   Series d(n + 1, 0.0);
+  // h^2 is held in single precision; 12 h^2 below is not rounded again.
   const float h2 = context.run.h * context.run.h;
   if (n == 2) {
     d[0] = d[1] = d[2] = (x[2] - 2 * x[1] + x[0]) / h2;
@@ -112,12 +113,12 @@ Series Derivativ2(EvalContext& context, int n, std::span<const double> x) {
     d[0] = ForwardSecond(x, 0) / h2;
     d[n] = BackwardSecond(x, n) / h2;
     if (context.settings.DerivMethod == 2) {
-      d[1] = (11 * x[0] - 20 * x[1] + 6 * x[2] + 4 * x[3] - x[4]) / (12 * h2);
+      d[1] = (11 * x[0] - 20 * x[1] + 6 * x[2] + 4 * x[3] - x[4]) / (12.0 * h2);
       for (int i = 2; i <= n - 2; ++i) {
-        d[i] = (16 * (x[i + 1] + x[i - 1]) - x[i + 2] - 30 * x[i] - x[i - 2]) / (12 * h2);
+        d[i] = (16 * (x[i + 1] + x[i - 1]) - x[i + 2] - 30 * x[i] - x[i - 2]) / (12.0 * h2);
         CheckDivergence(context.run, i, d[i]);
       }
-      d[n - 1] = (11 * x[n] - 20 * x[n - 1] + 6 * x[n - 2] + 4 * x[n - 3] - x[n - 4]) / (12 * h2);
+      d[n - 1] = (11 * x[n] - 20 * x[n - 1] + 6 * x[n - 2] + 4 * x[n - 3] - x[n - 4]) / (12.0 * h2);
     } else {
       for (int i = 1; i <= n - 1; ++i) {
         d[i] = (x[i + 1] - 2 * x[i] + x[i - 1]) / h2;
