@@ -249,6 +249,21 @@ TEST_F(LinearFrequency, ConservativeElementAtResonanceGivesSignedHugeValues) {
   EXPECT_DOUBLE_EQ(At(e, 1.0f).real(), 3.0 / 0.75);
 }
 
+TEST_F(LinearFrequency, ConservativeElementNearResonanceKeepsSinglePrecision) {
+  // 1 - T^2 w^2 is formed at full precision and then held as a float.
+  const double t = 0.1f;
+  const float near = 9.9999f;
+  const double expected = 2 / (1 - t * t * near * near);
+  EXPECT_NEAR(At(Add(209, {2.0f, 0.1f, 0.0f, 0.0f}), near).real(), expected,
+              1e-6 * std::abs(expected));
+  // The float next to 1/T is no exact resonance, however near.
+  const double t3 = 0.3f;
+  const float inverse = 1 / 0.3f;
+  const double large = 1 / (1 - t3 * t3 * inverse * inverse);
+  EXPECT_NEAR(At(Add(209, {1.0f, 0.3f, 0.0f, 0.0f}), inverse).real(), large,
+              1e-6 * std::abs(large));
+}
+
 TEST_F(LinearFrequency, GeneralElementAtAZeroOfItsDenominatorActsAsAResonance) {
   // 1/(p^2 + 1) at w = 1.
   const int e = Add(212, {0.1f, 2.1f, 1.0f, 1.0f, 0.0f, 1.0f, 0.0f, 0.0f});

@@ -28,8 +28,8 @@ FrequencyFactor LinearFrequencyFactor(int code, const ElementParams& p, float w)
     case 208:
       return q(0) / (jw * (1.0 + jw * q(1)));
     case 209: {
-      // The resonance test is made on the single-precision denominator.
-      const float denominator = 1.0f - p[1] * p[1] * w * w;
+      // Formed at full precision, then held and tested as a float.
+      const float denominator = static_cast<float>(1.0 - q(1) * q(1) * w * w);
       if (denominator == 0.0f) return std::nullopt;
       return C(q(0) / denominator);
     }
