@@ -88,6 +88,17 @@ TEST_F(NonlinearElements, LimitedBacklashClampsBothWays) {
   EXPECT_NEAR(y[4], -0.2, 1e-6);  // rising from -1.8: k(x - a)
 }
 
+TEST_F(NonlinearElements, SlopeTimesALimitIsNotRoundedToAFloat) {
+  const double k = 0.1f;
+  EXPECT_EQ(Run(300, {0.7f, 0.3f, 0.1f}, {0, 2}), (Series{k * 0.3f, k * 0.7f}));
+  EXPECT_EQ(
+      Run(302, {-0.9f, -0.2f, 0.2f, 0.9f, 0.1f}, {-2, 2}),
+      (Series{k * (static_cast<double>(-0.9f) + 0.2f), k * (0.9f - static_cast<double>(0.2f))}));
+  const Series limited = Run(304, {-0.9f, 0.9f, 0.2f, 0.1f, 0}, {0, 20, -20});
+  EXPECT_EQ(limited[1], k * (0.9f - static_cast<double>(0.2f)));
+  EXPECT_EQ(limited[2], k * (static_cast<double>(-0.9f) + 0.2f));
+}
+
 TEST_F(NonlinearElements, TwoPositionRelayWithHysteresisFollowsTheInputDirection) {
   EXPECT_EQ(Run(307, {-1, 1, -0.2f, 0.2f, -1}, {0, 0.1, 0.1, 0.05, 0.3}),
             (Series{-1, -1, -1, 1, 1}));

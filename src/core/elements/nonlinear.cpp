@@ -13,8 +13,9 @@ namespace {
 
 constexpr const char* kNonlinearCallMessage = "Ошибка вызова нелинейного элемента!";
 
-// The parameter block of a nonlinear element, read once per call.
-using Block = std::array<float, 5>;
+// The parameter block of a nonlinear element, read once per call. The
+// floats widen exactly, so products such as k*B are not rounded to a float.
+using Block = std::array<double, 5>;
 
 Block ReadBlock(const Scheme& scheme, int element) {
   Block q{};
@@ -24,7 +25,7 @@ Block ReadBlock(const Scheme& scheme, int element) {
 }
 
 // An input that is not a number lies below every lower boundary.
-bool Below(double x, float bound) {
+bool Below(double x, double bound) {
   return x < bound || std::isnan(x);
 }
 
@@ -32,24 +33,24 @@ bool Below(double x, float bound) {
 double StaticCharacteristic(int code, const Block& q, double x) {
   switch (code) {
     case 300: {  // A, B, k
-      const float a = q[0], b = q[1], k = q[2];
+      const double a = q[0], b = q[1], k = q[2];
       if (Below(x, b)) return k * b;
       return x <= a ? k * x : k * a;
     }
     case 301: {  // a1, a2, k
-      const float a1 = q[0], a2 = q[1], k = q[2];
+      const double a1 = q[0], a2 = q[1], k = q[2];
       if (Below(x, a1)) return k * (x - a1);
       return x <= a2 ? 0.0 : k * (x - a2);
     }
     case 302: {  // B, a1, a2, A, k
-      const float b = q[0], a1 = q[1], a2 = q[2], a = q[3], k = q[4];
+      const double b = q[0], a1 = q[1], a2 = q[2], a = q[3], k = q[4];
       if (Below(x, b)) return k * (b - a1);
       if (x < a1) return k * (x - a1);
       if (x <= a2) return 0.0;
       return x <= a ? k * (x - a2) : k * (a - a2);
     }
     case 305: {  // B, A
-      if (Below(x, 0.0f)) return q[0];
+      if (Below(x, 0.0)) return q[0];
       return x == 0 ? 0.0 : q[1];
     }
     default: {  // 306: B, A, a1, a2
@@ -62,7 +63,7 @@ double StaticCharacteristic(int code, const Block& q, double x) {
 // Backlash with half-gap a and slope k. Where the input stands still outside
 // the gap (after an initial value that does not fit it) nothing drives the
 // output, so it holds its previous value.
-double Backlash(float a, float k, double x, double xp, double yp) {
+double Backlash(double a, double k, double x, double xp, double yp) {
   if (std::abs(k * x - yp) <= k * a) return yp;
   if (x > xp) return k * (x - a);
   if (x < xp) return k * (x + a);
@@ -76,7 +77,7 @@ double CharacteristicWithMemory(int code, const Block& q, double x, double xp, d
     case 303:  // a, k, y(0)
       return Backlash(q[0], q[1], x, xp, yp);
     case 304: {  // B, A, a, k, y(0)
-      const float b = q[0], a = q[1], gap = q[2], k = q[3];
+      const double b = q[0], a = q[1], gap = q[2], k = q[3];
       const double y = Backlash(gap, k, x, xp, yp);
       if (y < k * (b + gap)) return k * (b + gap);
       if (y > k * (a - gap)) return k * (a - gap);
