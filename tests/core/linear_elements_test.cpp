@@ -126,6 +126,23 @@ TEST_F(LinearElements, RegulatorsAddProportionalDerivativeAndIntegralParts) {
   }
 }
 
+TEST_F(LinearElements, CoefficientsAreRoundedToSinglePrecisionOnlyOnce) {
+  TimeRun(0.1f, 2);
+  const double h = 0.1f;
+  // 207 with Td = Ti is k, so its derivative coefficient k Td/Ti is k itself.
+  const float c0 = static_cast<float>(3.0 / 0.9f);
+  const Series lead_lag = Linear(Add(207, {3.0f, 0.9f, 0.9f, 0.0f}), Constant(1.0), 1);
+  EXPECT_DOUBLE_EQ(lead_lag[1], h * (c0 + 3.0 / h));
+  // 209 from rest: y2 = 1.5 h^2 k/T^2, with k/T^2 one rounding of the quotient.
+  const double t = 1.7f;
+  const float b0 = static_cast<float>(1.0 / (t * t));
+  const Series conservative = Linear(Add(209, {1.0f, 1.7f, 0.0f, 0.0f}), Constant(1.0), 2);
+  EXPECT_DOUBLE_EQ(conservative[2], h / 2 * (3 * (h * b0)));
+  // 214's derivative gain k Td is not a parameter and stays unrounded.
+  const Series regulator = Linear(Add(214, {0.7f, 1.0f, 0.3f, 0.0f}), Constant(1.0), 0);
+  EXPECT_DOUBLE_EQ(regulator[0], 0.7f + static_cast<double>(0.7f) * 0.3f * (1 / h));
+}
+
 TEST_F(LinearElements, GeneralElementEqualsTheAperiodicElement) {
   TimeRun(0.05f, 40);
   Series x(41);

@@ -29,7 +29,7 @@ void Delay(float delay, float step, int n, std::span<const double> x, Series& y)
 
 // The regulators: proportional part, derivative part and an integral held
 // in single precision.
-void Regulator(EvalContext& context, float k, float derivative_gain, double integral_gain,
+void Regulator(EvalContext& context, float k, double derivative_gain, double integral_gain,
                float initial, int n, std::span<const double> x, Series& y) {
   const Series d1 = Derivativ1(context, n, x);
   const double h = context.run.h;
@@ -40,11 +40,13 @@ void Regulator(EvalContext& context, float k, float derivative_gain, double inte
   }
 }
 
-void SecondOrder(EvalContext& context, const ElementParams& p, int initial_at, float a0, float a1,
-                 float b0, int n, std::span<const double> x, Series& y) {
+// The coefficients come in at full precision and are held as floats, so
+// each is rounded once.
+void SecondOrder(EvalContext& context, const ElementParams& p, int initial_at, double a0, double a1,
+                 double b0, int n, std::span<const double> x, Series& y) {
   const std::array<double, 2> z0{p[initial_at], p[initial_at + 1]};
-  const std::array<float, 3> a{a0, a1, 1.0f};
-  const std::array<float, 1> b{b0};
+  const std::array<float, 3> a{static_cast<float>(a0), static_cast<float>(a1), 1.0f};
+  const std::array<float, 1> b{static_cast<float>(b0)};
   SolveOrderN(context, n, x, z0, a, b, y);
 }
 
@@ -85,31 +87,36 @@ void EvaluateLinearTime(EvalContext& context, int code, const ElementParams& p, 
       SolveOrder1(context, n, std::array{0.0f, p[0] / p[1]}, x, p[2], 1.0f / p[1], y);
       break;
     case 207:
-      SolveOrder1(context, n, std::array{p[0] / p[2], p[0] * p[1] / p[2]}, x, p[3], 1.0f / p[2], y);
+      SolveOrder1(
+          context, n,
+          std::array{p[0] / p[2], static_cast<float>(static_cast<double>(p[0]) * p[1] / p[2])}, x,
+          p[3], 1.0f / p[2], y);
       break;
     case 208:
       SecondOrder(context, p, 2, 0.0f, 1.0f / p[1], p[0] / p[1], n, x, y);
       break;
     case 209: {
-      const float t2 = p[1] * p[1];
-      SecondOrder(context, p, 2, 1.0f / t2, 0.0f, p[0] / t2, n, x, y);
+      const double t2 = static_cast<double>(p[1]) * p[1];
+      SecondOrder(context, p, 2, 1 / t2, 0.0, p[0] / t2, n, x, y);
       break;
     }
     case 210: {
-      const float t1t2 = p[1] * p[2];
-      SecondOrder(context, p, 3, 1.0f / t1t2, (p[1] + p[2]) / t1t2, p[0] / t1t2, n, x, y);
+      const double t1t2 = static_cast<double>(p[1]) * p[2];
+      SecondOrder(context, p, 3, 1 / t1t2, (static_cast<double>(p[1]) + p[2]) / t1t2, p[0] / t1t2,
+                  n, x, y);
       break;
     }
     case 211: {
-      const float t2 = p[1] * p[1];
-      SecondOrder(context, p, 3, 1.0f / t2, 2 * p[2] / p[1], p[0] / t2, n, x, y);
+      const double t2 = static_cast<double>(p[1]) * p[1];
+      SecondOrder(context, p, 3, 1 / t2, 2.0 * p[2] / p[1], p[0] / t2, n, x, y);
       break;
     }
     case 213:
       Regulator(context, p[0], p[2], 1.0 / p[1], p[3], n, x, y);
       break;
     case 214:
-      Regulator(context, p[0], p[0] * p[2], p[0] / p[1], p[3], n, x, y);
+      Regulator(context, p[0], static_cast<double>(p[0]) * p[2], static_cast<double>(p[0]) / p[1],
+                p[3], n, x, y);
       break;
     default:
       break;
