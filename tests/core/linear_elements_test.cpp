@@ -243,6 +243,18 @@ TEST_F(LinearElements, SolverRefusesALeadingCoefficientOtherThanOne) {
   EXPECT_EQ(y[0], 0.5);
 }
 
+TEST_F(LinearElements, SolverBoundsAreTheDecimalOnesNotTheirFloats) {
+  // The float nearest 0.99999 lies just below it and so outside the range.
+  TimeRun(0.1f, 3);
+  Series y(4, 8.0);
+  const std::array<double, 1> z0{0.5};
+  EXPECT_FALSE(
+      SolveOrderN(context, 3, Constant(1.0), z0, std::array{1.0f, 0.99999f}, std::array{1.0f}, y));
+  EXPECT_EQ(y, Series(4, 8.0));
+  EXPECT_TRUE(SolveOrderN(context, 3, Constant(1.0), z0,
+                          std::array{1.0f, std::nextafter(0.99999f, 1.0f)}, std::array{1.0f}, y));
+}
+
 class LinearFrequency : public test::ElementFixture {
  protected:
   std::complex<double> At(int element, float omega, std::complex<double> input = 1.0) {

@@ -82,7 +82,7 @@ void SolveOrder1(EvalContext& context, int n, std::span<const float> c, std::spa
 bool SolveOrderN(EvalContext& context, int n, std::span<const double> x, std::span<const double> z0,
                  std::span<const float> a, std::span<const float> b, Series& y) {
   const int q = static_cast<int>(a.size()) - 1;
-  if (!(a[q] >= 0.99999f && a[q] <= 1.000001f)) {
+  if (!(a[q] >= 0.99999 && a[q] <= 1.000001)) {
     context.messenger.Show(kLeadingCoefficientNotOneMessage);
     return false;
   }
