@@ -184,6 +184,21 @@ TEST_F(LinearElements, GeneralElementChecksItsLeadingCoefficient) {
             std::vector<std::string>{"Неверно задан старший коэффициент an знаменателя!"});
 }
 
+TEST_F(LinearElements, GeneralElementWhoseOrdersDoNotFitItsBlockIsRefused) {
+  // Orders from a damaged file: negative, or asking for more values than the
+  // block holds.
+  TimeRun(0.1f, 3);
+  Series y(4, 8.0);
+  for (const std::vector<float>& block : {std::vector<float>{0.1f, -1.1f, 1, 1, 0, 0, 0},
+                                          std::vector<float>{-1.1f, 1.1f, 1, 1, 1, 0, 0},
+                                          std::vector<float>{5.1f, 1.1f, 1, 1, 1, 0, 0}}) {
+    EXPECT_FALSE(EvaluateLinear(context, Add(212, block), 3, Constant(1.0), y));
+  }
+  EXPECT_EQ(y, Series(4, 8.0));
+  EXPECT_EQ(messages.Texts(),
+            std::vector<std::string>(3, "Неверно задан старший коэффициент an знаменателя!"));
+}
+
 TEST_F(LinearElements, GeneralElementAtASinglePointGivesWhatTheWholeSeriesGivesThere) {
   TimeRun(0.1f, 5);
   const Series x{2, 3, 4, 5, 6, 7};

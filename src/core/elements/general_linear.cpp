@@ -42,6 +42,14 @@ std::vector<float> Normalised(const std::vector<float>& c, float leading) {
 
 }  // namespace
 
+bool GeneralOrdersFitBlock(const ElementParams& p, int count) {
+  constexpr int kOrdersAndLeastCoefficients = 4;
+  if (count < kOrdersAndLeastCoefficients) return false;
+  const long long m = ReadStoredInteger(p[0]);
+  const long long n = ReadStoredInteger(p[1]);
+  return m >= 0 && n >= 0 && kOrdersAndLeastCoefficients + m + 2 * n <= count;
+}
+
 GeneralTransfer ReadGeneralTransfer(const ElementParams& p) {
   const int m = ReadStoredInteger(p[0]);
   const int n = ReadStoredInteger(p[1]);

@@ -23,6 +23,11 @@ struct GeneralTransfer {
   int DenominatorOrder() const { return static_cast<int>(a.size()) - 1; }
 };
 
+// Whether the orders stored in a block of `count` values are non-negative
+// and leave room for every coefficient and initial value (a damaged file
+// may hold any value there).
+bool GeneralOrdersFitBlock(const ElementParams& p, int count);
+
 GeneralTransfer ReadGeneralTransfer(const ElementParams& p);
 
 // Fills y[0..n] of a time run: the equation normalised by a_n, solved by

@@ -13,8 +13,14 @@ constexpr const char* kLinearCallMessage = "Ошибка вызова линей
 constexpr int kFirstLinearCode = 200;
 constexpr int kLastLinearCode = 214;
 
-bool EvaluateGeneral(EvalContext& context, const ElementParams& p, int n, std::span<const double> x,
-                     Series& y) {
+// Orders that do not fit the block leave no leading coefficient to read, so
+// they are refused as a zero one is.
+bool EvaluateGeneral(EvalContext& context, const ElementParams& p, int count, int n,
+                     std::span<const double> x, Series& y) {
+  if (!GeneralOrdersFitBlock(p, count)) {
+    context.messenger.Show(kLeadingDenominatorCoefficientMessage);
+    return false;
+  }
   const GeneralTransfer w = ReadGeneralTransfer(p);
   if (w.a.back() == 0.0f) {
     context.messenger.Show(kLeadingDenominatorCoefficientMessage);
@@ -37,7 +43,9 @@ bool EvaluateLinear(EvalContext& context, int element, int n, const Series& inpu
     return false;
   }
   const ElementParams p(context.scheme, element);
-  if (code == kGeneralLinearCode) return EvaluateGeneral(context, p, n, input, output);
+  if (code == kGeneralLinearCode) {
+    return EvaluateGeneral(context, p, context.scheme.GetParamCount(element), n, input, output);
+  }
   EnsurePoints(context.run, n, output);
   if (context.run.kind == RunKind::kFrequency) {
     ApplyFrequencyFactors(context.run, n, input, output,
