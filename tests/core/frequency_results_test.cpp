@@ -57,6 +57,14 @@ TEST_F(FrequencyResults, PairsBecomeAmplitudeAndPhase) {
   EXPECT_EQ(At(1, 0), 2.0f);  // the frequency stays in rad/s
 }
 
+TEST_F(FrequencyResults, NegativeRealAxisHasPhasePiWhateverTheSignOfZero) {
+  Store(1, 10, {{1.0f, -2.0f, -0.0f}});
+  settings.PhaseInDegrees = true;
+  PrepareFrequencyResults(run, settings);
+  EXPECT_EQ(At(0, 1), 2.0f);
+  EXPECT_FLOAT_EQ(At(0, 2), 180.0f);
+}
+
 TEST_F(FrequencyResults, DegreesAndHertz) {
   settings.PhaseInDegrees = true;
   settings.FreqInHertz = true;

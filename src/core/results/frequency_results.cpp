@@ -33,7 +33,8 @@ void ToAmplitudeAndPhase(RunState& run, bool degrees) {
       float& re = run.ResultAt(j, 2 * v - 1);
       float& im = run.ResultAt(j, 2 * v);
       const double x = re;
-      const double y = im;
+      // A negative zero Im would give -pi; the phase lies in (-pi, pi].
+      const double y = im == 0 ? 0.0 : im;
       double phase = (x == 0 && y == 0) ? 0.0 : std::atan2(y, x);
       if (degrees) phase *= kDegreesPerRadian;
       re = static_cast<float>(std::sqrt(x * x + y * y));
