@@ -121,6 +121,15 @@ TEST_F(FrequencyResults, LogarithmicAxesAndDecibels) {
   EXPECT_FLOAT_EQ(At(2, 1), -20.0f);
 }
 
+TEST_F(FrequencyResults, LogarithmsAreTakenAtFullPrecisionAndRoundedOnce) {
+  Store(1, 22, {{3.0f, 2.0f, 0.0f}, {0.7f, 0.3f, 0.0f}});
+  PrepareFrequencyResults(run, settings);
+  EXPECT_EQ(At(0, 0), static_cast<float>(std::log10(3.0)));
+  EXPECT_EQ(At(0, 1), static_cast<float>(20 * std::log10(2.0)));
+  EXPECT_EQ(At(1, 0), static_cast<float>(std::log10(static_cast<double>(0.7f))));
+  EXPECT_EQ(At(1, 1), static_cast<float>(20 * std::log10(static_cast<double>(0.3f))));
+}
+
 TEST_F(FrequencyResults, LgOfHertzWhenBothAreAsked) {
   settings.FreqInHertz = true;
   Store(1, 1, {{static_cast<float>(200 * M_PI), 2.0f, 0.0f}});

@@ -23,8 +23,9 @@ PhaseTurn TurnIn(bool degrees) {
   return {2 * std::numbers::pi, 1.6 * std::numbers::pi};
 }
 
+// Taken in double and rounded to a float once.
 float LgOrNothing(float value) {
-  return value > 0 ? static_cast<float>(std::log10(value)) : kLogOfNothing;
+  return value > 0 ? static_cast<float>(std::log10(static_cast<double>(value))) : kLogOfNothing;
 }
 
 void ToAmplitudeAndPhase(RunState& run, bool degrees) {
@@ -116,7 +117,7 @@ FrequencyPlotLayout PrepareFrequencyResults(RunState& run, const UserSettings& s
     for (int j = 0; j <= run.last_point; ++j) {
       for (int v = 1; v <= run.control_points; ++v) {
         float& a = run.ResultAt(j, 2 * v - 1);
-        a = a > 0 ? static_cast<float>(20 * std::log10(a)) : kLogOfNothing;
+        a = a > 0 ? static_cast<float>(20 * std::log10(static_cast<double>(a))) : kLogOfNothing;
       }
     }
   }
