@@ -108,6 +108,36 @@ TEST_F(ParameterEntryTest, ABadNumberCountsAsZeroForTheChecks) {
   EXPECT_EQ(scheme.GetParamAddress(n), 0);
 }
 
+TEST_F(ParameterEntryTest, BadNumbersAreReportedWhereTheChecksAndTheStoringReadThem) {
+  const std::string bad = "Вы ввели ошибочное число!";
+  // The checks of the integrator never read y(0), and their error stops the storing.
+  EXPECT_FALSE(Enter(Place(201), {"0", "x"}).close);
+  EXPECT_EQ(messages.Texts(), (Texts{"Постоянная интегрирования должна быть положительна!",
+                                     "Постоянная интегрирования меньше шага интегрирования! "
+                                     "Расчёт может быть некорректен"}));
+  messages.Clear();
+  // The bounds a1, a2 are read after the limits and the gain.
+  EXPECT_FALSE(Enter(Place(302), {"1", "x", "0.1", "0.5", "1"}).close);
+  EXPECT_EQ(messages.Texts(), (Texts{"Верхний предел A должен быть выше нижнего B!", bad}));
+  messages.Clear();
+  // A refused pair of bounds stops before the values are read.
+  EXPECT_FALSE(Enter(Place(307), {"x", "1", "0.2", "0.2", "0"}).close);
+  EXPECT_EQ(messages.Texts(), Texts{"Левая граница а1 должна быть левее правой a2!"});
+  messages.Clear();
+  // A zero delay passes the checks; the storing meets the bad text again.
+  const int step = Place(101);
+  EXPECT_FALSE(Enter(step, {"1", "x"}).close);
+  EXPECT_EQ(messages.Texts(), (Texts{bad, bad}));
+  EXPECT_EQ(scheme.GetParamAddress(step), 0);
+  messages.Clear();
+  // The slope angle reads its field, which the checks of the ramp do not.
+  ParameterEntry ramp = Open(Place(102));
+  ramp.SetText(C::kTxtPar1, "k");
+  ramp.Apply();
+  EXPECT_EQ(messages.Texts(), Texts{bad});
+  EXPECT_EQ(ramp.fields().texts[4], "0");
+}
+
 TEST_F(ParameterEntryTest, RefusedValuesKeepTheTypedTextsAndStoreNothing) {
   const int n = Place(211);
   ParameterEntry entry = Open(n);

@@ -135,9 +135,9 @@ void ParameterEntry::Apply() {
     orders_pending_ = false;
   } else {
     Messenger& messenger = context_.messenger;
-    const FieldNumbers numbers = ConvertFields(layout_, fields_, messenger);
+    const FieldNumbers numbers = ConvertFields(layout_, fields_);
     if (!ValidateParameters(code_, numbers, context_.times, context_.stats, messenger)) return;
-    if (auto derived = DerivedQuantityText(layout_, numbers.texts, context_.decimal_separator)) {
+    if (auto derived = DerivedQuantityText(layout_, DerivedInputs(), context_.decimal_separator)) {
       fields_.Text(ControlId::kTxtAux1) = *derived;
     }
   }
@@ -151,13 +151,14 @@ AcceptOutcome ParameterEntry::Accept() {
     messenger.Show(kOrdersPendingText);
     return outcome;
   }
-  const FieldNumbers numbers = ConvertFields(layout_, fields_, messenger);
+  const FieldNumbers numbers = ConvertFields(layout_, fields_);
   if (!ValidateParameters(code_, numbers, context_.times, context_.stats, messenger)) {
     return outcome;
   }
-  // A field that is not a number keeps the dialog open with nothing stored,
-  // rather than a half-written block with 0 in its place.
-  if (!numbers.all_converted) return outcome;
+  // Storing meets every field that is not a number. Such a field keeps the
+  // dialog open with nothing stored, rather than a half-written block with
+  // 0 in its place.
+  if (ReportFailures(numbers, messenger)) return outcome;
 
   const std::vector<float> values = BlockValues(numbers);
   const int address = PrepareBlock(static_cast<int>(values.size()), outcome);
@@ -168,6 +169,22 @@ AcceptOutcome ParameterEntry::Accept() {
   outcome.model_changed = true;
   outcome.close = true;
   return outcome;
+}
+
+std::array<float, 5> ParameterEntry::DerivedInputs() const {
+  // The quantity reads its fields anew, each failed one reported again.
+  const std::array<ControlId, 3> integration = {ControlId::kTxtPar1, ControlId::kTxtPar2,
+                                                ControlId::kTxtPar3};
+  std::array<float, 5> values{};
+  const auto read = [&](ControlId id) {
+    values[ParameterFields::TextSlot(id)] = ParseNumber(fields_.Text(id), context_.messenger).value;
+  };
+  if (layout_.apply == ApplyAction::kPointCount) {
+    for (ControlId id : integration) read(id);
+  } else if (layout_.apply != ApplyAction::kNone) {
+    read(layout_.derived_source);
+  }
+  return values;
 }
 
 std::vector<float> ParameterEntry::BlockValues(const FieldNumbers& numbers) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -77,6 +78,7 @@ class ParameterEntry {
   std::string Format(float value) const;
   int PrepareBlock(int count, AcceptOutcome& outcome);
   std::vector<float> BlockValues(const FieldNumbers& numbers) const;
+  std::array<float, 5> DerivedInputs() const;
 
   ParameterContext context_;
   int element_;

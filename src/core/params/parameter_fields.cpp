@@ -7,11 +7,12 @@ namespace {
 
 // Converts the grid cells of indices 0..last of a row.
 std::vector<float> ConvertRow(const CoefficientGrid& grid, CoefficientGrid::Row row, int last,
-                              Messenger& messenger, bool& all_converted) {
+                              std::vector<bool>& failed, int& failures) {
   std::vector<float> values;
   for (int i = 0; i <= last; ++i) {
-    const ParsedNumber number = ParseNumber(grid.At(row, i), messenger);
-    all_converted = all_converted && number.ok;
+    const ParsedNumber number = ConvertNumber(grid.At(row, i));
+    failed.push_back(!number.ok);
+    failures += !number.ok;
     values.push_back(number.value);
   }
   return values;
@@ -19,8 +20,7 @@ std::vector<float> ConvertRow(const CoefficientGrid& grid, CoefficientGrid::Row 
 
 }  // namespace
 
-FieldNumbers ConvertFields(const ParameterLayout& layout, const ParameterFields& fields,
-                           Messenger& messenger) {
+FieldNumbers ConvertFields(const ParameterLayout& layout, const ParameterFields& fields) {
   FieldNumbers numbers;
   numbers.m = fields.m;
   numbers.n = fields.n;
@@ -29,18 +29,29 @@ FieldNumbers ConvertFields(const ParameterLayout& layout, const ParameterFields&
   numbers.scale = fields.scale;
   for (const LayoutControl& ctl : layout.controls) {
     if (ctl.value < 0 || !ParameterFields::IsText(ctl.control)) continue;
-    const ParsedNumber number = ParseNumber(fields.Text(ctl.control), messenger);
-    numbers.all_converted = numbers.all_converted && number.ok;
-    numbers.texts[ParameterFields::TextSlot(ctl.control)] = number.value;
+    const ParsedNumber number = ConvertNumber(fields.Text(ctl.control));
+    const int slot = ParameterFields::TextSlot(ctl.control);
+    numbers.texts[slot] = number.value;
+    numbers.text_failed[slot] = !number.ok;
+    numbers.failures += !number.ok;
   }
   if (layout.Shows(ControlId::kStringGridPar)) {
     const CoefficientGrid& grid = fields.grid;
-    bool& ok = numbers.all_converted;
-    numbers.b = ConvertRow(grid, CoefficientGrid::kNumeratorRow, grid.m(), messenger, ok);
-    numbers.a = ConvertRow(grid, CoefficientGrid::kDenominatorRow, grid.n(), messenger, ok);
-    numbers.y = ConvertRow(grid, CoefficientGrid::kInitialRow, grid.n() - 1, messenger, ok);
+    int& failures = numbers.failures;
+    std::vector<bool> initial_failed;
+    numbers.b =
+        ConvertRow(grid, CoefficientGrid::kNumeratorRow, grid.m(), numbers.b_failed, failures);
+    numbers.a =
+        ConvertRow(grid, CoefficientGrid::kDenominatorRow, grid.n(), numbers.a_failed, failures);
+    numbers.y =
+        ConvertRow(grid, CoefficientGrid::kInitialRow, grid.n() - 1, initial_failed, failures);
   }
   return numbers;
+}
+
+bool ReportFailures(const FieldNumbers& numbers, Messenger& messenger) {
+  for (int i = 0; i < numbers.failures; ++i) ReportBadNumber(messenger);
+  return numbers.failures > 0;
 }
 
 }  // namespace kortiv

@@ -69,14 +69,23 @@ struct FieldNumbers {
   std::vector<float> b;
   std::vector<float> a;
   std::vector<float> y;
-  bool all_converted = true;  // false when any text was not a number
+  // The texts that were not numbers (their values above are 0), each
+  // reported when it is read: by the checks, and again by the storing.
+  std::array<bool, 5> text_failed{};
+  std::vector<bool> b_failed;
+  std::vector<bool> a_failed;
+  int failures = 0;
 
   float Text(ControlId id) const { return texts[ParameterFields::TextSlot(id)]; }
+  bool TextFailed(ControlId id) const { return text_failed[ParameterFields::TextSlot(id)]; }
 };
 
-// Converts every editable text of the layout (in block order, then the
-// grid in block order), reporting each one that is not a number.
-FieldNumbers ConvertFields(const ParameterLayout& layout, const ParameterFields& fields,
-                           Messenger& messenger);
+// Converts every editable text of the layout and the grid, without a word
+// about the texts that are not numbers.
+FieldNumbers ConvertFields(const ParameterLayout& layout, const ParameterFields& fields);
+
+// Reports every text that was not a number, as the storing of all fields
+// meets them; answers whether there was one.
+bool ReportFailures(const FieldNumbers& numbers, Messenger& messenger);
 
 }  // namespace kortiv

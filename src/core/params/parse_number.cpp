@@ -10,7 +10,7 @@
 
 namespace kortiv {
 
-ParsedNumber ParseNumber(std::string_view text, Messenger& messenger) {
+ParsedNumber ConvertNumber(std::string_view text) {
   std::string normalised(text);
   std::replace(normalised.begin(), normalised.end(), ',', '.');
   double value = 0;
@@ -18,8 +18,17 @@ ParsedNumber ParseNumber(std::string_view text, Messenger& messenger) {
       std::fabs(value) <= std::numeric_limits<float>::max()) {
     return {static_cast<float>(value), true};
   }
-  messenger.Show(kBadNumberText, kBadNumberCaption);
   return {0.0f, false};
+}
+
+void ReportBadNumber(Messenger& messenger) {
+  messenger.Show(kBadNumberText, kBadNumberCaption);
+}
+
+ParsedNumber ParseNumber(std::string_view text, Messenger& messenger) {
+  const ParsedNumber number = ConvertNumber(text);
+  if (!number.ok) ReportBadNumber(messenger);
+  return number;
 }
 
 }  // namespace kortiv

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "params/parse_number.h"
 #include "support/messenger.h"
 
 namespace kortiv {
@@ -44,7 +45,14 @@ class Findings {
            Messenger& messenger)
       : values_(values), times_(times), stats_(stats), messenger_(messenger) {}
 
-  float operator[](ControlId id) const { return values_.Text(id); }
+  // Reads a field when the checks come to it: a text that was not a number
+  // is reported there and counts as 0.
+  float operator[](ControlId id) { return Read(values_.Text(id), values_.TextFailed(id)); }
+  // The grid coefficient of `index`, or 0 when the grid does not reach it.
+  float Coefficient(const std::vector<float>& row, const std::vector<bool>& failed, int index) {
+    if (index < 0 || index >= static_cast<int>(row.size())) return 0.0f;
+    return Read(row[index], index < static_cast<int>(failed.size()) && failed[index]);
+  }
   const FieldNumbers& values() const { return values_; }
   double h() const { return times_.h; }
   double t0() const { return times_.t0; }
@@ -66,6 +74,11 @@ class Findings {
   bool passed() const { return passed_; }
 
  private:
+  float Read(float value, bool failed) {
+    if (failed) ReportBadNumber(messenger_);
+    return value;
+  }
+
   const FieldNumbers& values_;
   const WorkingTimes& times_;
   TimeScaleStats& stats_;
@@ -123,8 +136,8 @@ void CheckStepOrRamp(Findings& f) {
 
 void CheckPulse(Findings& f) {
   const float delay = f[C::kTxtPar2];
-  const float width = f[C::kTxtPar3];
   CheckDelay(f, delay);
+  const float width = f[C::kTxtPar3];
   if (f.Error(width <= 0, kPulseNotPositive)) return;
   f.stats().NoteDelay(delay);
   f.stats().NoteCharTime(width);
@@ -233,19 +246,16 @@ void CheckOscillatory(Findings& f) {
   f.stats().NoteCharTime(t);
 }
 
-// The coefficient of `index`, or 0 when the grid does not reach it.
-float Coefficient(const std::vector<float>& row, int index) {
-  return index >= 0 && index < static_cast<int>(row.size()) ? row[index] : 0.0f;
-}
-
 void CheckGeneral(Findings& f) {
   const FieldNumbers& v = f.values();
   if (f.Error(v.m < 0, "Величина m должна быть неотрицательна!") ||
       f.Error(v.n < 0, "Величина n должна быть неотрицательна!")) {
     return;
   }
-  f.Error(Coefficient(v.b, v.m) == 0, "Старший коэффициент числителя не должен быть нулевым!");
-  f.Error(Coefficient(v.a, v.n) == 0, "Старший коэффициент знаменателя не должен быть нулевым!");
+  const float b_m = f.Coefficient(v.b, v.b_failed, v.m);
+  const float a_n = f.Coefficient(v.a, v.a_failed, v.n);
+  f.Error(b_m == 0, "Старший коэффициент числителя не должен быть нулевым!");
+  f.Error(a_n == 0, "Старший коэффициент знаменателя не должен быть нулевым!");
 }
 
 void CheckPid(Findings& f) {
@@ -254,8 +264,11 @@ void CheckPid(Findings& f) {
 }
 
 void CheckSaturation(Findings& f) {
-  f.Error(f[C::kTxtPar2] >= f[C::kTxtPar1], kUpperAboveLowerLimit);
-  f.Error(f[C::kTxtPar3] <= 0, kGainNotPositive);
+  const float upper = f[C::kTxtPar1];
+  const float lower = f[C::kTxtPar2];
+  const float k = f[C::kTxtPar3];
+  f.Error(lower >= upper, kUpperAboveLowerLimit);
+  f.Error(k <= 0, kGainNotPositive);
 }
 
 void CheckBoundsOfZero(Findings& f, float a1, float a2, std::string_view order_text) {
@@ -264,15 +277,22 @@ void CheckBoundsOfZero(Findings& f, float a1, float a2, std::string_view order_t
 }
 
 void CheckDeadZone(Findings& f) {
-  CheckBoundsOfZero(f, f[C::kTxtPar1], f[C::kTxtPar2],
-                    "Левая граница а1 не должна быть правее правой a2!");
-  f.Error(f[C::kTxtPar3] <= 0, kGainNotPositive);
+  const float a1 = f[C::kTxtPar1];
+  const float a2 = f[C::kTxtPar2];
+  const float k = f[C::kTxtPar3];
+  CheckBoundsOfZero(f, a1, a2, "Левая граница а1 не должна быть правее правой a2!");
+  f.Error(k <= 0, kGainNotPositive);
 }
 
 void CheckSaturationDeadZone(Findings& f) {
-  f.Error(f[C::kTxtPar1] >= f[C::kTxtPar4], kUpperAboveLowerLimit);
-  f.Error(f[C::kTxtAux1] <= 0, kGainNotPositive);
-  CheckBoundsOfZero(f, f[C::kTxtPar2], f[C::kTxtPar3], kLeftLeftOfRight);
+  const float lower = f[C::kTxtPar1];
+  const float upper = f[C::kTxtPar4];
+  const float k = f[C::kTxtAux1];
+  f.Error(lower >= upper, kUpperAboveLowerLimit);
+  f.Error(k <= 0, kGainNotPositive);
+  const float a1 = f[C::kTxtPar2];
+  const float a2 = f[C::kTxtPar3];
+  CheckBoundsOfZero(f, a1, a2, kLeftLeftOfRight);
 }
 
 bool OutsideBacklash(float y0, float a, float k) {
@@ -290,35 +310,47 @@ void CheckBacklash(Findings& f) {
 void CheckBacklashSaturation(Findings& f) {
   const float lower = f[C::kTxtPar1];
   const float upper = f[C::kTxtPar2];
-  const float a = f[C::kTxtPar3];
-  const float k = f[C::kTxtPar4];
+  if (f.Error(lower >= upper, kUpperAboveLowerLimit)) return;
   const float y0 = f[C::kTxtAux1];
-  if (f.Error(lower >= upper, kUpperAboveLowerLimit) ||
-      f.Error(y0 > upper || y0 < lower,
-              "Начальное значение не может выходить за верхний или нижний пределы!") ||
-      f.Error(a <= 0, kHalfBacklash) || f.Error(k <= 0, kGainNotPositive)) {
+  if (f.Error(y0 > upper || y0 < lower,
+              "Начальное значение не может выходить за верхний или нижний пределы!")) {
     return;
   }
+  const float a = f[C::kTxtPar3];
+  if (f.Error(a <= 0, kHalfBacklash)) return;
+  const float k = f[C::kTxtPar4];
+  if (f.Error(k <= 0, kGainNotPositive)) return;
   f.Warning(OutsideBacklash(y0, a, k), kInitialBacklashValue);
 }
 
+// Reads B and A, the lower and upper values; answers whether B >= A was refused.
+bool RefuseRelayValues(Findings& f) {
+  const float lower = f[C::kTxtPar1];
+  const float upper = f[C::kTxtPar2];
+  return f.Error(lower >= upper, kUpperAboveLowerValue);
+}
+
+// Reads a1 and a2, the switching bounds; answers whether a1 >= a2 was refused.
+bool RefuseRelayBounds(Findings& f) {
+  const float a1 = f[C::kTxtPar3];
+  const float a2 = f[C::kTxtPar4];
+  return f.Error(a1 >= a2, kLeftLeftOfRight);
+}
+
 void CheckRelay(Findings& f) {
-  f.Error(f[C::kTxtPar1] >= f[C::kTxtPar2], kUpperAboveLowerValue);
+  RefuseRelayValues(f);
 }
 
 void CheckThreePositionRelay(Findings& f) {
-  CheckRelay(f);
-  f.Error(f[C::kTxtPar3] >= f[C::kTxtPar4], kLeftLeftOfRight);
+  RefuseRelayValues(f);
+  RefuseRelayBounds(f);
 }
 
 void CheckHysteresisRelay(Findings& f) {
-  const float lower = f[C::kTxtPar1];
-  const float upper = f[C::kTxtPar2];
+  if (RefuseRelayBounds(f) || RefuseRelayValues(f)) return;
+  const float lower = f.values().Text(C::kTxtPar1);
+  const float upper = f.values().Text(C::kTxtPar2);
   const float y0 = f[C::kTxtAux1];
-  if (f.Error(f[C::kTxtPar3] >= f[C::kTxtPar4], kLeftLeftOfRight) ||
-      f.Error(lower >= upper, kUpperAboveLowerValue)) {
-    return;
-  }
   f.Error(y0 != lower && y0 != upper,
           "Начальное значение не равно ни нижнему, ни верхнему значению!");
 }
@@ -326,14 +358,12 @@ void CheckHysteresisRelay(Findings& f) {
 void CheckThreePositionHysteresisRelay(Findings& f) {
   const float a1 = f[C::kTxtPar1];
   const float a2 = f[C::kTxtPar2];
+  if (f.Error(a1 >= a2, "Не выполнено условие: а1 < a2!")) return;
   const float a3 = f[C::kTxtPar3];
+  if (f.Error(a2 >= a3, "Не выполнено условие: а2 < a3!")) return;
   const float a4 = f[C::kTxtPar4];
+  if (f.Error(a3 >= a4, "Не выполнено условие: а3 < a4!")) return;
   const float y0 = f[C::kTxtAux1];
-  if (f.Error(a1 >= a2, "Не выполнено условие: а1 < a2!") ||
-      f.Error(a2 >= a3, "Не выполнено условие: а2 < a3!") ||
-      f.Error(a3 >= a4, "Не выполнено условие: а3 < a4!")) {
-    return;
-  }
   f.Error(y0 != 0 && y0 != 1 && y0 != -1,
           "Начальное значение не равно никакому возможному положению реле!");
 }
