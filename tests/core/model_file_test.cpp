@@ -149,6 +149,24 @@ TEST_F(ModelFileTest, PositionsAreNormalisedInTheFileOnly) {
   EXPECT_EQ(WordAt(shifted, RecordWord(2, 0)), PackPosition({26, 39}));
 }
 
+// Scrolling lets a scheme spread over more than 5000 rows or columns; moving
+// its corner to (1, 1) would then push coordinates out of the packed range.
+TEST_F(ModelFileTest, AWideSchemeIsShiftedOnlyAsFarAsThePackedRangeAllows) {
+  scheme.AppendElement(1, 0, {-3000, -4000});
+  scheme.AppendElement(2, 1, {3000, 2000});
+  scheme.AppendElement(3, 2, {10, 4500});
+  const std::string image = EncodeModelImage(scheme, "");
+  EXPECT_EQ(WordAt(image, RecordWord(1, 0)), PackPosition({-1000, -3501}));
+  EXPECT_EQ(WordAt(image, RecordWord(2, 0)), PackPosition({5000, 2499}));
+  EXPECT_EQ(WordAt(image, RecordWord(3, 0)), PackPosition({2010, 4999}));
+
+  Scheme read(messages);
+  ASSERT_TRUE(DecodeModelImage(image, "m.krt", read).ok);
+  EXPECT_TRUE(messages.entries.empty());
+  EXPECT_EQ(read.GetStoredPosition(3), (Cell{2010, 4999}));
+  EXPECT_EQ(read.GetCode(3), 3);
+}
+
 TEST_F(ModelFileTest, ModelNamesAreKeptInWindows1251WithinFiftyBytes) {
   const std::string fifty = [] {
     std::string s;

@@ -150,20 +150,31 @@ std::vector<float> ParamsOfImage(std::string_view image, int element_count, int 
   return params;
 }
 
+// The shift that moves the smallest coordinate to 1, reduced when the
+// largest would then leave the packed range (a scheme scrolled far apart):
+// a column past 4999 would carry into the row.
+int NormalisingShift(int least, int most, int limit) {
+  return std::min(1 - least, limit - most);
+}
+
 // Copies of the records with the smallest stored row and column moved to 1.
 std::vector<ElementRecord> NormalisedRecords(const Scheme& scheme) {
   std::vector<ElementRecord> records;
   Cell least{kRowMax, kColumnMax};
+  Cell most{kCoordinateMin, kCoordinateMin};
   for (int n = 1; n <= scheme.ElementCount(); ++n) {
     const Cell cell = scheme.GetStoredPosition(n);
     least.row = std::min(least.row, cell.row);
     least.column = std::min(least.column, cell.column);
+    most.row = std::max(most.row, cell.row);
+    most.column = std::max(most.column, cell.column);
     records.push_back(scheme.Record(n));
   }
+  const Cell shift{NormalisingShift(least.row, most.row, kRowMax),
+                   NormalisingShift(least.column, most.column, kColumnMax)};
   for (int n = 1; n <= scheme.ElementCount(); ++n) {
     const Cell cell = scheme.GetStoredPosition(n);
-    records[n - 1].Position =
-        PackPosition({cell.row - least.row + 1, cell.column - least.column + 1});
+    records[n - 1].Position = PackPosition({cell.row + shift.row, cell.column + shift.column});
   }
   return records;
 }

@@ -33,7 +33,8 @@ ModelReadResult DecodeModelImage(std::string_view image, const std::string& path
 bool WriteModelFile(const std::string& path, const Scheme& scheme, std::string_view model_name);
 
 // The file image WriteModelFile writes: positions normalised so that the
-// smallest row and column are 1; the scheme itself is not changed.
+// smallest row and column are 1 as far as the packed range allows; the
+// scheme itself is not changed.
 std::string EncodeModelImage(const Scheme& scheme, std::string_view model_name);
 
 // The model name as a file can hold it: up to the first zero character and
