@@ -24,6 +24,15 @@ TEST(FormatGeneral, SwitchesToScientificForLargeAndTinyValues) {
   EXPECT_EQ(FormatGeneral(999.6, 3, 2), "1E03");
 }
 
+TEST(FormatGeneral, RoundsExactHalvesAwayFromZero) {
+  EXPECT_EQ(FormatGeneral(1.125, 3, 2), "1.13");
+  EXPECT_EQ(FormatGeneral(-2.5, 1, 2), "-3");
+  EXPECT_EQ(FormatGeneral(1234566.5f, 7, 4), "1234567");
+  EXPECT_EQ(FormatGeneral(9.5, 1, 2), "1E01");
+  EXPECT_EQ(FormatExponent(0.125, 2, 2), "1.3E-01");
+  EXPECT_EQ(FormatExponent(0.105, 2, 2), "1.0E-01");  // the double 0.105 lies below the half
+}
+
 TEST(FormatGeneral, UsesTheGivenSeparator) {
   EXPECT_EQ(FormatGeneral(2.25, 7, 4, ','), "2,25");
   EXPECT_EQ(FormatGeneral(0.02, 3, 2, ','), "0,02");

@@ -19,10 +19,11 @@ struct Decimal {
   int exponent = 0;    // value = d.ddd x 10^exponent
 };
 
-// Rounds |value| to `precision` significant digits.
-Decimal ToDecimal(long double value, int precision) {
-  char buffer[128];
-  std::snprintf(buffer, sizeof buffer, "%.*Le", precision - 1, value);
+// The value in scientific notation with `digits` significant digits, as
+// printf rounds it (ties to even).
+Decimal PrintDecimal(long double value, int digits) {
+  char buffer[160];
+  std::snprintf(buffer, sizeof buffer, "%.*Le", digits - 1, value);
   Decimal d;
   const char* p = buffer;
   if (*p == '-') {
@@ -33,6 +34,31 @@ Decimal ToDecimal(long double value, int precision) {
     if (*p >= '0' && *p <= '9') d.digits += *p;
   }
   if (*p == 'e') d.exponent = std::atoi(p + 1);
+  return d;
+}
+
+// Rounds |value| to `precision` significant digits, an exact half away from
+// zero as people round by hand (0.125 to two digits is 0.13). Values that are
+// exact halves have short expansions, so 60 digits show every one of them.
+Decimal ToDecimal(long double value, int precision) {
+  constexpr int kExactDigits = 60;
+  Decimal d = PrintDecimal(value, precision);
+  if (precision >= kExactDigits) return d;
+  const Decimal wide = PrintDecimal(value, kExactDigits);
+  const bool exact_half = wide.digits[precision] == '5' &&
+                          wide.digits.find_first_not_of('0', precision + 1) == std::string::npos;
+  if (!exact_half) return d;
+  d.exponent = wide.exponent;
+  d.digits = wide.digits.substr(0, precision);
+  int i = precision - 1;
+  for (; i >= 0 && d.digits[i] == '9'; --i) d.digits[i] = '0';
+  if (i >= 0) {
+    ++d.digits[i];
+  } else {
+    d.digits.insert(d.digits.begin(), '1');
+    d.digits.pop_back();
+    ++d.exponent;
+  }
   return d;
 }
 
