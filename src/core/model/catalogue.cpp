@@ -94,11 +94,17 @@ const CatalogueEntry* Find(int code) {
 
 }  // namespace
 
-std::span<const CatalogueEntry> Catalogue() { return kCatalogue; }
+std::span<const CatalogueEntry> Catalogue() {
+  return kCatalogue;
+}
 
-std::span<const LibraryRange> LibraryRanges() { return kLibraryRanges; }
+std::span<const LibraryRange> LibraryRanges() {
+  return kLibraryRanges;
+}
 
-bool IsCatalogueCode(int code) { return Find(code) != nullptr; }
+bool IsCatalogueCode(int code) {
+  return Find(code) != nullptr;
+}
 
 std::string ElementName(int code) {
   if (code == 0) return "Параметры интегрирования";

@@ -8,9 +8,7 @@
 namespace kortiv {
 
 Scheme::Scheme(Messenger& messenger)
-    : messenger_(&messenger),
-      table_(kInitialTableCapacity),
-      params_(kInitialParsMax, 0.0f) {
+    : messenger_(&messenger), table_(kInitialTableCapacity), params_(kInitialParsMax, 0.0f) {
   params_[0] = 0.0f;
   params_[1] = 0.01f;
   params_[2] = 5.0f;
@@ -54,7 +52,9 @@ void Scheme::Load(const std::vector<ElementRecord>& records, const std::vector<f
   RecountControlPoints();
 }
 
-int Scheme::GetCode(int n) const { return Record(n).CodeWord / 10000; }
+int Scheme::GetCode(int n) const {
+  return Record(n).CodeWord / 10000;
+}
 
 void Scheme::SetCode(int n, int code) {
   if (code < 0 || code > 9999) {
@@ -74,7 +74,9 @@ void Scheme::RefreshParamCount(int n) {
   Record(n).CodeWord = code * 10000 + CatalogueParamCount(code, *messenger_);
 }
 
-int Scheme::GetParamAddress(int n) const { return Record(n).AttrWord / 100; }
+int Scheme::GetParamAddress(int n) const {
+  return Record(n).AttrWord / 100;
+}
 
 void Scheme::SetAttr(int n, int address, int control_point, int orientation) {
   Record(n).AttrWord = address * 100 + control_point * 4 + orientation;
@@ -108,7 +110,9 @@ void Scheme::SetControlPoint(int n, int number) {
   SetAttr(n, GetParamAddress(n), number, GetOrientation(n));
 }
 
-int Scheme::GetOrientation(int n) const { return Record(n).AttrWord % 4; }
+int Scheme::GetOrientation(int n) const {
+  return Record(n).AttrWord % 4;
+}
 
 void Scheme::SetOrientation(int n, int orientation) {
   if (orientation < 0 || orientation > 3) {
@@ -119,7 +123,9 @@ void Scheme::SetOrientation(int n, int orientation) {
   SetAttr(n, address, (Record(n).AttrWord - address * 100) / 4, orientation);
 }
 
-Cell Scheme::GetStoredPosition(int n) const { return UnpackPosition(Record(n).Position); }
+Cell Scheme::GetStoredPosition(int n) const {
+  return UnpackPosition(Record(n).Position);
+}
 
 Cell Scheme::GetCellPosition(int n) const {
   const Cell stored = GetStoredPosition(n);
@@ -136,7 +142,9 @@ void Scheme::SetCellPosition(int n, int row, int column) {
   Record(n).Position = PackPosition(stored);
 }
 
-int Scheme::GroupCode(int n) const { return kortiv::GroupCode(GetCode(n), *messenger_); }
+int Scheme::GroupCode(int n) const {
+  return kortiv::GroupCode(GetCode(n), *messenger_);
+}
 
 void Scheme::AllocateParamBlock(int n) {
   ++param_block_count_;
