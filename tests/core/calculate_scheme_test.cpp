@@ -64,6 +64,28 @@ TEST_F(CalculateSchemeTest, DivergenceShortensTheRunAndIsReportedAtItsEnd) {
   EXPECT_EQ(run.ResultAt(120, 2), run.ResultAt(120, 1));
 }
 
+TEST_F(CalculateSchemeTest, DivergenceInsideAContourKeepsTheElementsControlPoints) {
+  // e(j) = 1 - y(j - 1) through a differentiator, y = (e(j) - e(j - 1))/h:
+  // y grows a hundredfold a point and passes 1e11 at point 5, where the
+  // contour ends. Its elements' control points still get points 0..5.
+  AddRow(1, Step());
+  AddHeader(1, 1);
+  AddRow(2, Add(13, {}, 1), {1, -3}, {Add(202, {1}, 2)});
+  CalculateScheme(context);
+  ASSERT_EQ(run.last_point, 5);
+  std::vector<double> y;
+  double previous_error = 0;
+  for (int j = 0; j <= 5; ++j) {
+    const double error = 1 - (y.empty() ? 0 : y.back());
+    y.push_back((error - previous_error) / static_cast<double>(0.01f));
+    previous_error = error;
+    EXPECT_EQ(run.ResultAt(j, 1), static_cast<float>(error)) << j;
+    EXPECT_FLOAT_EQ(run.ResultAt(j, 2), static_cast<float>(y.back())) << j;
+  }
+  EXPECT_TRUE(run.results_ready);
+  EXPECT_EQ(messenger.entries.size(), 1u);
+}
+
 TEST_F(CalculateSchemeTest, ForksAndSummatorsCarryTheSeriesAlongTheRows) {
   SetIntegration(0, 0.25f, 1);
   const int sum = Add(12, {}, 1);

@@ -52,6 +52,31 @@ bool HeaderIsValid(const CalcContext& context, int header) {
   return true;
 }
 
+// One step of the contour: each of its chains over points 0..s. False when
+// the contour ends here (a coding fault or a stop request).
+bool EvaluateContourStep(CalcContext& context, int header, int s, WorkingSeries& work,
+                         ContourProgress* progress) {
+  const ChainGraph& graph = context.graph;
+  const int chain_rows = graph.Length(header);
+  const int last_row = header + chain_rows;
+  for (int row = header + 1; row <= last_row; ++row) {
+    // A nested header's chains are evaluated as chains of this contour.
+    if (graph.IsContourHeader(row)) ++row;
+    if (row > last_row || graph.IsContourHeader(row)) {
+      context.messenger.Show("Ошибка кодирования контура в контуре! Расчет невозможен.");
+      return false;
+    }
+    const int head = graph.Head(row);
+    Get_for_Links(context, row, s, context.scheme.GetCode(head), work.input, header);
+    StoreControlPoints(context, head, s, work.input);
+    EvaluateChain(context, row, s, work.input, work.output);
+    if (context.run.stop_requested) return false;
+    if (progress) progress->Show(chain_rows, s, row - header);
+    StoreNode(context, row, s, work.output);
+  }
+  return true;
+}
+
 }  // namespace
 
 int ContourLength(const ChainGraph& graph, int header) {
@@ -61,27 +86,17 @@ int ContourLength(const ChainGraph& graph, int header) {
 
 void EvaluateContour(CalcContext& context, int header, WorkingSeries& work) {
   if (!HeaderIsValid(context, header)) return;
-  const ChainGraph& graph = context.graph;
   RunState& run = context.run;
-  const int chain_rows = graph.Length(header);
-  const int last_row = header + chain_rows;
+  const int last_point = run.last_point;
   ContourProgress progress(context);
   for (int s = 0; s <= run.last_point; ++s) {
-    for (int row = header + 1; row <= last_row; ++row) {
-      // A nested header's chains are evaluated as chains of this contour.
-      if (graph.IsContourHeader(row)) ++row;
-      if (row > last_row || graph.IsContourHeader(row)) {
-        context.messenger.Show("Ошибка кодирования контура в контуре! Расчет невозможен.");
-        return;
-      }
-      const int head = graph.Head(row);
-      Get_for_Links(context, row, s, context.scheme.GetCode(head), work.input, header);
-      StoreControlPoints(context, head, s, work.input);
-      EvaluateChain(context, row, s, work.input, work.output);
-      if (run.stop_requested) return;
-      progress.Show(chain_rows, s, row - header);
-      StoreNode(context, row, s, work.output);
-    }
+    if (!EvaluateContourStep(context, header, s, work, &progress)) return;
+  }
+  // Only a step over the whole run stores the control points of the
+  // contour's elements, and a divergence ends the contour before that step:
+  // take it once more over the shortened run.
+  if (run.last_point < last_point) {
+    EvaluateContourStep(context, header, run.last_point, work, nullptr);
   }
 }
 
