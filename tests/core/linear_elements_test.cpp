@@ -1,5 +1,6 @@
 #include <cmath>
 #include <complex>
+#include <limits>
 
 #include "element_fixture.h"
 #include "elements/linear_time.h"
@@ -60,6 +61,19 @@ TEST_F(LinearElements, DelayShiftsByTheTruncatedNumberOfSteps) {
   EXPECT_EQ(Linear(Add(203, {0.5f}), x), (Series{0, 0, 0, 0, 0, 1, 2}));
   EXPECT_EQ(Linear(Add(203, {0.05f}), x), x);
   EXPECT_EQ(Linear(Add(203, {1.0f}), x), Series(7, 0.0));
+}
+
+TEST_F(LinearElements, DelayFromADamagedFileStaysWithinTheSeries) {
+  // A model file may hold a delay that the dialog refuses: a negative one
+  // looks into the future and shifts by nothing, one beyond any run holds
+  // the output at zero.
+  EXPECT_EQ(DelayPoints(-0.5f, 0.1f), 0);
+  EXPECT_EQ(DelayPoints(std::nanf(""), 0.1f), 0);
+  EXPECT_EQ(DelayPoints(1e30f, 1e-5f), std::numeric_limits<int>::max());
+  TimeRun(0.1f, 3);
+  const Series x{1, 2, 3, 4};
+  EXPECT_EQ(Linear(Add(203, {-0.5f}), x), x);
+  EXPECT_EQ(Linear(Add(203, {1e30f}), x), Series(4, 0.0));
 }
 
 TEST_F(LinearElements, ForcingElementAddsTheDerivativeEvenForOnePoint) {

@@ -1,6 +1,7 @@
 #include "elements/linear_time.h"
 
 #include <array>
+#include <limits>
 
 #include "elements/numeric_derivatives.h"
 #include "elements/ode_solvers.h"
@@ -53,8 +54,13 @@ void SecondOrder(EvalContext& context, const ElementParams& p, int initial_at, d
 }  // namespace
 
 int DelayPoints(float delay, float step) {
-  const double ratio = static_cast<double>(delay) / static_cast<double>(step);
-  return static_cast<int>(ratio * (1 + kDelayRoundingTolerance));
+  const double points =
+      static_cast<double>(delay) / static_cast<double>(step) * (1 + kDelayRoundingTolerance);
+  // A negative (or not a number) delay from a damaged file shifts by
+  // nothing; one beyond any run by more points than a run has.
+  if (!(points > 0)) return 0;
+  constexpr int kBeyondAnyRun = std::numeric_limits<int>::max();
+  return points < kBeyondAnyRun ? static_cast<int>(points) : kBeyondAnyRun;
 }
 
 void EvaluateLinearTime(EvalContext& context, int code, const ElementParams& p, int n,

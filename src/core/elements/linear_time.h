@@ -13,7 +13,8 @@ void EvaluateLinearTime(EvalContext& context, int code, const ElementParams& p, 
                         std::span<const double> x, Series& y);
 
 // The delay 203 in points: T/h truncated, allowing for the rounding of the
-// two single-precision values so that an exact multiple of h shifts by T/h.
+// two single-precision values so that an exact multiple of h shifts by T/h;
+// never negative.
 int DelayPoints(float delay, float step);
 
 }  // namespace kortiv
