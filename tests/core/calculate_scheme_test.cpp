@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cmath>
 #include <future>
+#include <limits>
 #include <thread>
 
 #include "calc/contour.h"
@@ -248,6 +249,22 @@ TEST_F(CalculateSchemeTest, ImpossibleParametersFromAFileAreRefused) {
   EXPECT_FALSE(run.results_ready);
   EXPECT_EQ(status.panels[0], "");
 }
+
+// The sanitizer's allocator stops the program instead of failing the
+// allocation.
+#ifndef __SANITIZE_ADDRESS__
+TEST_F(CalculateSchemeTest, RunBeyondMemoryIsRefusedAndLeavesNoResults) {
+  SetIntegration(0, 1, 100000);
+  AddRow(0, Step(1));
+  CalculateScheme(context);
+  ASSERT_TRUE(run.results_ready);
+  graph.K = std::numeric_limits<int>::max();  // DataChains beyond any address space
+  CalculateScheme(context);
+  EXPECT_EQ(messenger.Texts(), std::vector<std::string>{"Слишком большое число точек расчёта!"});
+  EXPECT_FALSE(run.results_ready);
+  EXPECT_FALSE(run.calculating);
+}
+#endif
 
 TEST_F(CalculateSchemeTest, AnalysesAGraphThatIsNotBuilt) {
   AddRow(0, Step(1));

@@ -94,8 +94,10 @@ bool AllocateRun(CalcContext& context, RunKind kind, long long last_point, Worki
     work.input.assign(points * per, 0.0);
     work.output.assign(points * per, 0.0);
   } catch (const std::bad_alloc&) {
+    // The earlier results may be half overwritten: they are gone.
     run.result_store = {};
     run.data_chains = {};
+    run.results_ready = false;
     Refuse(context, kTooManyPoints);
     return false;
   }
