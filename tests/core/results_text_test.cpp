@@ -145,6 +145,9 @@ TEST(ModelCaption, DropsFolderAndExtension) {
             "Kortiv: example1 : no_name             ");
   EXPECT_EQ(ModelCaption("C:\\models\\Схема.krt", "Модель"), "Kortiv: Схема : Модель");
   EXPECT_EQ(ModelCaption("a.k", "m"), "Kortiv:  : m");
+  // Characters, not bytes, of a UTF-8 name.
+  EXPECT_EQ(ModelCaption("/tmp/проба.крт", "m"), "Kortiv: проба : m");
+  EXPECT_EQ(ModelCaption("Схема12", "m"), "Kortiv: Схе : m");
 }
 
 TEST(WriteResultsText, WritesBytesAsTheyAreAndReportsAFileItCannotCreate) {

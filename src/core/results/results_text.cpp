@@ -65,7 +65,12 @@ bool WriteResultsText(const std::string& path, const std::string& text, Messenge
 std::string ModelCaption(const std::string& path, const std::string& model_name) {
   const auto folder_end = path.find_last_of("/\\");
   std::string name = folder_end == std::string::npos ? path : path.substr(folder_end + 1);
-  name.resize(name.size() > 4 ? name.size() - 4 : 0);
+  // Four characters of UTF-8 text: continuation bytes go with their lead.
+  for (int characters = 0; characters < 4 && !name.empty();) {
+    const unsigned char byte = static_cast<unsigned char>(name.back());
+    name.pop_back();
+    if ((byte & 0xC0) != 0x80) ++characters;
+  }
   return "Kortiv: " + name + " : " + model_name;
 }
 
