@@ -27,6 +27,9 @@ TEST_F(FunctionalElements, EachFunctionWithItsValueAtZero) {
   EXPECT_NEAR(root[2], 3, 1e-15);
   EXPECT_EQ(Run(503, {0, -2}, -3.0f)[0], 0.0);
   EXPECT_NEAR(Run(503, {-2}, -3.0f)[0], 0.125, 1e-15);
+  // exp(a ln|x|) in extended precision gives whole powers exactly.
+  EXPECT_EQ(Run(503, {2, -10, 7, 1000}, 3.0f), (Series{8, 1000, 343, 1e9}));
+  EXPECT_EQ(Run(503, {0.1, 7}, -1.0f), (Series{10, 1 / 7.0}));
   EXPECT_NEAR(Run(504, {M_PI / 6})[0], 0.5, 1e-15);
   EXPECT_NEAR(Run(505, {M_PI / 3})[0], 0.5, 1e-15);
   EXPECT_NEAR(Run(506, {2}, -1.0f)[0], std::exp(-2.0), 1e-15);

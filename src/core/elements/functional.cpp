@@ -15,7 +15,10 @@ constexpr double kReciprocalOfZero = 1e30;
 constexpr double kLogarithmOfZero = -1e30;
 
 // y = f(x) of codes 500..507; `a` is the element's parameter (503, 506).
+// The power and the exponent are worked out in extended precision, which
+// keeps whole powers whole (2^3 is 8, not 7.9999999999999982).
 double Function(int code, float a, double x) {
+  using Ld = long double;
   switch (code) {
     case 500:
       return x * x;
@@ -24,13 +27,13 @@ double Function(int code, float a, double x) {
     case 502:
       return x == 0 ? kReciprocalOfZero : 1 / x;
     case 503:
-      return x == 0 ? 0.0 : std::exp(a * std::log(std::abs(x)));
+      return x == 0 ? 0.0 : static_cast<double>(std::exp(a * std::log(std::abs(Ld{x}))));
     case 504:
       return std::sin(x);
     case 505:
       return std::cos(x);
     case 506:
-      return std::exp(a * x);
+      return static_cast<double>(std::exp(a * Ld{x}));
     default:  // 507
       return x == 0 ? kLogarithmOfZero : std::log(std::abs(x));
   }
