@@ -95,6 +95,8 @@ class CurvePainter {
 
   void DrawGroup(int g, int a) {
     const Curve curve = AgainstArgument() ? Curve{a, 0, 1 + g + a} : Curve{a, 1 + g + a, 2 + g + a};
+    // A portrait of an odd number of points: the last one has no partner.
+    if (curve.cy >= run_.RowWidth()) return;
     painter_.setPen(PenOf(g, a));
     DrawLine(curve);
     if (!AgainstArgument()) DrawArrow(curve);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/axis_ticks_checks.h"
 #include "model/user_settings.h"
 #include "plot_fixture.h"
 #include "recording_messenger.h"
@@ -150,6 +151,21 @@ TEST_F(PlotPainterTest, AnyPictureSize) {
   EXPECT_TRUE(none.isNull());
 }
 
+TEST_F(PlotPainterTest, SmallDipIsDrawnBelowTheHorizontalAxis) {
+  // -0.05..1.0 keeps 0 as the lower limit: the dip of control point 1 at
+  // t 2..3 falls 18 pixels below the axis at y 380, off the plot area.
+  test::FillTimeRun(run_, 50, 0.1f, 1, [](int, double t) {
+    return t > 2 && t < 3 ? -0.05 : t < 4 ? 0.5 : 1.0;
+  });
+  SetUpTimePlot(run_, false, state_, messenger_);
+  test::ExpectTicks(state_.axes.y[0], test::Evenly(0, 1, 10));
+  settings_.GridEnable = false;
+  const QImage picture = Paint();
+  EXPECT_EQ(picture.pixel(30 + 58 * 5, 398), kRed);  // t 2.5
+  EXPECT_EQ(picture.pixel(30 + 58 * 5, 380), kBlack);
+  EXPECT_EQ(picture.pixel(30 + 58 * 7, 200), kRed);  // t 3.5 at 0.5
+}
+
 TEST_F(PlotPainterTest, PointsThatAreNoNumbersBreakTheCurve) {
   SetUpTimeRun();
   settings_.GridEnable = false;
@@ -210,6 +226,19 @@ TEST_F(PlotPainterTest, PortraitPairsTakeTheStyleOfTheirOddPoint) {
   const QImage picture = Paint();
   EXPECT_EQ(CurveColour(picture, 70, 1, 2), kRed);
   EXPECT_EQ(CurveColour(picture, 70, 3, 4), kGreen);  // record 3, not record 2
+}
+
+TEST_F(PlotPainterTest, PortraitLeavesALastPointWithoutPartnerOut) {
+  test::FillTimeRun(run_, 100, 0.01f, 3, [](int, double t) { return t; });
+  SetUpTimePlot(run_, true, state_, messenger_);
+  settings_.GridEnable = false;
+  const QImage picture = Paint();
+  EXPECT_EQ(CurveColour(picture, 70, 1, 2), kRed);
+  int green = 0;
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) green += picture.pixel(x, y) == kGreen;
+  }
+  EXPECT_EQ(green, 0);
 }
 
 TEST_F(PlotPainterTest, PortraitArrowPointsAlongTheCurve) {
