@@ -49,7 +49,8 @@ void DrawIntegralSign(const SymbolCanvas& canvas) {
 }
 
 // The delay time `letter` above a segment with end ticks.
-void DrawDelaySign(const SymbolCanvas& canvas, const QRect& area, const QString& letter) {
+void DrawDelaySign(const SymbolCanvas& canvas, const QRect& area, const QString& letter,
+                   int text_size) {
   const int y = area.center().y() + area.height() / 8;
   const int half = area.width() / 4;
   const int x = area.center().x();
@@ -57,7 +58,7 @@ void DrawDelaySign(const SymbolCanvas& canvas, const QRect& area, const QString&
   canvas.Line({x - half, y - 2}, {x - half, y + 2});
   canvas.Line({x + half, y - 2}, {x + half, y + 2});
   canvas.CentredText(QRect(area.left(), area.top(), area.width(), y - area.top()), letter,
-                     canvas.TextSize());
+                     text_size);
 }
 
 const std::map<int, QString>& CellTexts() {
@@ -127,7 +128,7 @@ void DrawGainDialog(const SymbolCanvas& canvas) {
 
 void DrawDelayDialog(const SymbolCanvas& canvas) {
   const CellGeometry& g = canvas.geometry();
-  DrawDelaySign(canvas, QRect(g.mh, g.mv, g.Wi, g.H / 2 - g.mv), "T");
+  DrawDelaySign(canvas, QRect(g.mh, g.mv, g.Wi, g.H / 2 - g.mv), "T", canvas.DialogTextSize());
   DrawFormula(canvas.painter(), {Inline({{"W(p)=exp(-Tp)"}})}, QRect(0, g.cy, g.W, g.H / 3),
               canvas.DialogTextSize());
 }
@@ -148,7 +149,7 @@ void DrawLinearPictogram(const SymbolCanvas& canvas, int code, int orientation) 
       DrawFormula(canvas.painter(), {Fraction({{"d"}}, {{"dt"}})}, inside, canvas.TextSize());
       return;
     case 203:
-      DrawDelaySign(canvas, inside, "t");
+      DrawDelaySign(canvas, inside, "t", canvas.TextSize());
       return;
   }
   const auto text = CellTexts().find(code);

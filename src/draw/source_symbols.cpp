@@ -191,8 +191,10 @@ void DrawSourceDialogPicture(const SymbolCanvas& canvas, int code) {
   const CellGeometry& g = canvas.geometry();
   const QRect area(16, 14, g.W - 30, g.H - 30);
   if (code == kNoiseCode) {
-    ChartFrame(canvas, area).DrawAxes("t", "");
-    return DrawNoise(canvas, 20, 4, 2.5 * g.mv);
+    // The value axis stands left of the zigzag, which ends short of the
+    // time axis's arrow.
+    ChartFrame(canvas, area, QRectF(QPointF(0, -1), QPointF(1, 1))).DrawAxes("t", "");
+    return DrawNoise(canvas, 20, 3, 2.5 * g.mv);
   }
   const SignalShape* shape = Find(code);
   if (!shape) return;
