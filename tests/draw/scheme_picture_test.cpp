@@ -70,12 +70,17 @@ TEST_F(SchemePictureTest, ElementWithoutParametersGetsThePurpleMark) {
   scheme.AppendElement(204, 0, {1, 1});  // needs parameters, has none
   const int given = scheme.AppendElement(204, 0, {1, 2});
   scheme.AllocateParamBlock(given);
-  scheme.AppendElement(9, 0, {1, 3});  // takes no parameters
+  scheme.AppendElement(9, 0, {1, 3});    // takes no parameters
+  scheme.AppendElement(500, 0, {1, 4});  // a function without a parameter
+  scheme.AppendElement(503, 0, {1, 5});  // a function with one, not given
   const QImage picture = Picture();
   const QPoint mark_centre(20, 16);
   EXPECT_NE(PixelAt(CellOf(picture, {1, 1}), mark_centre), MenuColour());
   EXPECT_EQ(CellOf(picture, {1, 2}), ElementImage(204, 0));
   EXPECT_EQ(CellOf(picture, {1, 3}), ElementImage(9, 0));
+  EXPECT_EQ(CellOf(picture, {1, 4}), ElementImage(500, 0));
+  EXPECT_NE(PixelAt(CellOf(picture, {1, 5}), mark_centre),
+            PixelAt(ElementImage(503, 0), mark_centre));
 }
 
 TEST_F(SchemePictureTest, ControlPointIsDrawnInItsStyleColour) {
