@@ -45,9 +45,19 @@ TEST_F(CalcModelCommands, FileAndUsageErrorsExitWithTwo) {
   EXPECT_EQ(Run("copy " + (dir / "none.krt").string() + " " + (dir / "x.krt").string()), 2);
   EXPECT_EQ(err, "Файл " + (dir / "none.krt").string() + " не удаётся открыть.\n");
   EXPECT_FALSE(fs::exists(dir / "x.krt"));
+  const std::string example_usage =
+      "Использование: kortiv-calc example K -o FILE.krt (K от 1 до 6)\n";
   EXPECT_EQ(Run("example 7 -o " + (dir / "x.krt").string()), 2);
+  EXPECT_EQ(err, example_usage);
   EXPECT_FALSE(fs::exists(dir / "x.krt"));
   EXPECT_EQ(Run("example 1 " + (dir / "x.krt").string()), 2);
+  EXPECT_EQ(err, example_usage);
+  EXPECT_EQ(Run("example 12 -o " + (dir / "x.krt").string()), 2);
+  EXPECT_EQ(err, example_usage);
+  EXPECT_EQ(Run("copy " + junk.string()), 2);
+  EXPECT_EQ(err, "Использование: kortiv-calc copy IN.krt OUT.krt\n");
+  EXPECT_EQ(Run("info"), 2);
+  EXPECT_EQ(err, "Использование: kortiv-calc info MODEL.krt\n");
   EXPECT_EQ(Run("no-such-command"), 2);
 }
 

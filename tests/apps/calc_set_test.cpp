@@ -130,6 +130,7 @@ TEST_F(CalcSet, ValuesThatNoFieldCouldHoldAreUsageErrors) {
   EXPECT_EQ(Run(model.string() + " 6 1"), 2);
   EXPECT_EQ(err, "В схеме нет элемента 6.\n");
   EXPECT_EQ(Run(model.string()), 2);
+  EXPECT_EQ(err, "Использование: kortiv-calc set MODEL.krt N VALUE... [-o OUT.krt]\n");
   EXPECT_EQ(Slurp(model), before);
 }
 

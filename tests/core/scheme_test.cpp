@@ -70,6 +70,17 @@ TEST_F(SchemeTest, AcceptsTheBoundaryValues) {
   EXPECT_TRUE(messages.entries.empty());
 }
 
+TEST_F(SchemeTest, AControlPointOutsideItsRangeIsReportedWhenReadAndStillReturned) {
+  const int n = scheme.AppendElement(200, 1, {1, 1});
+  scheme.Record(n).AttrWord = 7 * 100 + 13 * 4 + 1;  // as a damaged record could hold it
+  EXPECT_EQ(scheme.GetControlPoint(n), 13);
+  EXPECT_EQ(scheme.GetParamAddress(n), 7);
+  EXPECT_EQ(scheme.GetOrientation(n), 1);
+  EXPECT_EQ(
+      messages.Texts(),
+      std::vector<std::string>{"Getting error: Значение номера точки наблюдения вне диапазона!"});
+}
+
 TEST_F(SchemeTest, EachSetterKeepsTheOtherPackedFields) {
   const int n = scheme.AppendElement(204, 0, {2, 3});
   scheme.AllocateParamBlock(n);

@@ -196,6 +196,10 @@ TEST_F(ValidateParametersTest, LinearConstantsAgainstTheStep) {
   EXPECT_FALSE(Validate(210, {1, 1, 0}));
   EXPECT_EQ(Messages(), Texts{"Постоянная времени T2 должна быть положительна!"});
   messages.Clear();
+  EXPECT_FALSE(Validate(210, {1, -1, -1}));
+  EXPECT_EQ(Messages(), (Texts{"Постоянная времени T1 должна быть положительна!",
+                               "Постоянная времени T2 должна быть положительна!"}));
+  messages.Clear();
   EXPECT_TRUE(Validate(200, {0}));
   EXPECT_TRUE(Validate(503, {0}));
   EXPECT_TRUE(Messages().empty());
@@ -208,6 +212,9 @@ TEST_F(ValidateParametersTest, GeneralElementNeedsNonZeroLeadingCoefficients) {
   messages.Clear();
   EXPECT_FALSE(ValidateGeneral(-1, -1, {}, {}));
   EXPECT_EQ(Messages(), Texts{"Величина m должна быть неотрицательна!"});
+  messages.Clear();
+  EXPECT_FALSE(ValidateGeneral(0, -1, {0}, {}));  // stops before the coefficients
+  EXPECT_EQ(Messages(), Texts{"Величина n должна быть неотрицательна!"});
   messages.Clear();
   // The numerator order may exceed the denominator order.
   EXPECT_TRUE(ValidateGeneral(3, 1, {0, 0, 0, 2}, {5, 1}));
@@ -261,6 +268,12 @@ TEST_F(ValidateParametersTest, RelaysWithHysteresisNeedAReachableInitialValue) {
   messages.Clear();
   EXPECT_FALSE(Validate(308, {-0.5f, 0.3f, 0.2f, 0.1f, 7}));
   EXPECT_EQ(Messages(), Texts{"Не выполнено условие: а2 < a3!"});
+  messages.Clear();
+  EXPECT_FALSE(Validate(308, {0.2f, 0.2f, 0.1f, 0, 7}));
+  EXPECT_EQ(Messages(), Texts{"Не выполнено условие: а1 < a2!"});
+  messages.Clear();
+  EXPECT_FALSE(Validate(308, {-0.5f, -0.2f, 0.5f, 0.5f, 7}));
+  EXPECT_EQ(Messages(), Texts{"Не выполнено условие: а3 < a4!"});
   messages.Clear();
   EXPECT_TRUE(Validate(506, {11}));
   EXPECT_EQ(Messages(), Texts{"Коэффициент a велик. Это может привести к переполнению при счёте!"});
