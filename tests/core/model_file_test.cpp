@@ -335,6 +335,18 @@ TEST_F(ModelFileTest, AFailedSaveIsReportedAndLeavesNoTrace) {
   EXPECT_TRUE(fs::is_directory(folder));
   EXPECT_FALSE(fs::exists(folder + ".saving"));
 
+  // An older model stays as it was when the new one cannot be written.
+  messages.Clear();
+  const std::string kept = PathOf("kept.krt");
+  ASSERT_TRUE(WriteModelFile(kept, scheme, "old"));
+  const auto before = ReadFileBytes(kept, 4096);
+  fs::create_directory(kept + ".saving");  // nothing can be written beside it
+  LoadBuiltinExample(scheme, 5);
+  EXPECT_FALSE(WriteModelFile(kept, scheme, "new"));
+  EXPECT_EQ(ReadFileBytes(kept, 4096), before);
+  EXPECT_EQ(messages.Texts(),
+            std::vector<std::string>{"Saving: Файл " + kept + " не удаётся создать."});
+
   messages.Clear();
   const std::string nowhere = PathOf("no/such/folder/m.krt");
   EXPECT_FALSE(WriteModelFile(nowhere, scheme, ""));
