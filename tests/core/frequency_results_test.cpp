@@ -74,6 +74,14 @@ TEST_F(FrequencyResults, DegreesAndHertz) {
   EXPECT_FLOAT_EQ(At(0, 2), 90.0f);
 }
 
+TEST_F(FrequencyResults, DegreesComeFromThePhaseAsStoredInRadians) {
+  settings.PhaseInDegrees = true;
+  Store(1, 10, {{1.0f, 0.1f, 0.2f}});
+  PrepareFrequencyResults(run, settings);
+  const auto radians = static_cast<float>(std::atan2(static_cast<double>(0.2f), 0.1f));
+  EXPECT_EQ(At(0, 2), static_cast<float>(radians * 57.29577951308));  // 63.4349518
+}
+
 TEST_F(FrequencyResults, TurnJumpsAreRemovedAlongTheCurve) {
   FallingPhase(12, 0.9);  // wraps twice between points 3..4 and 7..8
   settings.ExcludeTwoPiJumps = true;

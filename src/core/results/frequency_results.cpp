@@ -28,7 +28,7 @@ float LgOrNothing(float value) {
   return value > 0 ? static_cast<float>(std::log10(static_cast<double>(value))) : kLogOfNothing;
 }
 
-void ToAmplitudeAndPhase(RunState& run, bool degrees) {
+void ToAmplitudeAndPhase(RunState& run) {
   for (int j = 0; j <= run.last_point; ++j) {
     for (int v = 1; v <= run.control_points; ++v) {
       float& re = run.ResultAt(j, 2 * v - 1);
@@ -36,10 +36,19 @@ void ToAmplitudeAndPhase(RunState& run, bool degrees) {
       const double x = re;
       // A negative zero Im would give -pi; the phase lies in (-pi, pi].
       const double y = im == 0 ? 0.0 : im;
-      double phase = (x == 0 && y == 0) ? 0.0 : std::atan2(y, x);
-      if (degrees) phase *= kDegreesPerRadian;
       re = static_cast<float>(std::sqrt(x * x + y * y));
-      im = static_cast<float>(phase);
+      im = static_cast<float>((x == 0 && y == 0) ? 0.0 : std::atan2(y, x));
+    }
+  }
+}
+
+// Each step rewrites the stored values, so degrees come from the phase as
+// the store holds it in radians.
+void ToDegrees(RunState& run) {
+  for (int j = 0; j <= run.last_point; ++j) {
+    for (int v = 1; v <= run.control_points; ++v) {
+      float& phase = run.ResultAt(j, 2 * v);
+      phase = static_cast<float>(phase * kDegreesPerRadian);
     }
   }
 }
@@ -105,7 +114,8 @@ FrequencyPlotLayout PrepareFrequencyResults(RunState& run, const UserSettings& s
     if (settings.FreqInHertz) ForEachFrequency(run, to_hertz);
     return layout;
   }
-  ToAmplitudeAndPhase(run, settings.PhaseInDegrees);
+  ToAmplitudeAndPhase(run);
+  if (settings.PhaseInDegrees) ToDegrees(run);
   if (settings.ExcludeTwoPiJumps) {
     for (int v = 1; v <= run.control_points; ++v) {
       RemoveTurnJumps(run, v, TurnIn(settings.PhaseInDegrees));
