@@ -79,6 +79,21 @@ TEST_F(SourcesTest, PulsePacketGivesItsCountOfPulsesAfterTheDelayOnly) {
   EXPECT_EQ(late[4], 1);
 }
 
+TEST_F(SourcesTest, DelaysCountFromTheStartPeriodsFromTimeZero) {
+  // T0 = 1: the single pulse and the pulse train wait for their delay after
+  // T0, as they do from 0.
+  const Series pulse = Run(Add(104, {5, 0.25f, 0.5f}), 8, 1.0f, 0.125f);
+  const std::vector<double> pulse_expected{0, 0, 5, 5, 5, 5, 5, 0, 0};
+  EXPECT_EQ(pulse, Series(pulse_expected.begin(), pulse_expected.end()));
+  const Series train = Run(Add(107, {1, 2.1f, 0.5f, 0.25f, 0.25f}), 8, 1.0f, 0.25f);
+  const std::vector<double> train_expected{0, 0, 1, 0, 1, 0, 0, 0, 0};
+  EXPECT_EQ(train, Series(train_expected.begin(), train_expected.end()));
+  // From T0 = 0.25 the square wave goes on in its period from t = 0.
+  const Series wave = Run(Add(106, {2, 1}), 5, 0.25f, 0.25f);
+  const std::vector<double> wave_expected{2, -2, -2, 2, 2, -2};
+  EXPECT_EQ(wave, Series(wave_expected.begin(), wave_expected.end()));
+}
+
 TEST_F(SourcesTest, PeriodicSourcesFollowTheirPeriods) {
   const Series sawtooth = Run(Add(105, {4, 1}), 5, 0, 0.25f);
   EXPECT_DOUBLE_EQ(sawtooth[1], 1);
