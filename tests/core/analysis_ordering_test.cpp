@@ -101,6 +101,44 @@ TEST(AnalysisOrdering, LoopsThatShareNoChainAreTwoContours) {
             "4 9 2 4 2 -6 10\n");
 }
 
+// Two sources feed summator C (element 16, with a control point), C feeds
+// loop A (a subtraction whose fork feeds back through an element), the
+// fork's straight output feeds loop B (a subtraction fed back from its own
+// output). C is placed only by the sorting, behind both contours: it has to
+// come up in front of them, or they would change places for ever.
+TEST(AnalysisOrdering, APlainChainBehindTwoContoursComesUpInFrontOfThem) {
+  AnalysisBench b;
+  test::Place(b.scheme, {{0, 0, 101, 0},
+                         {-1, 1, 101, 1},
+                         {0, 2, 13, 0},
+                         {0, 3, 200, 0},
+                         {0, 4, 5, 0},
+                         {0, 5, 201, 0},
+                         {0, 6, 13, 0},
+                         {1, 4, 2, 2},
+                         {1, 3, 202, 2},
+                         {1, 2, 2, 3},
+                         {0, 7, 203, 0},
+                         {0, 8, 2, 1},
+                         {1, 8, 2, 2},
+                         {1, 7, 204, 2},
+                         {1, 6, 2, 3},
+                         {0, 1, 10, 0, 1}});
+  EXPECT_EQ(b.Analyse(), Texts{});
+  EXPECT_TRUE(b.graph.built);
+  EXPECT_EQ(b.Text(),
+            "S=2 F=1 F3=0 M=3 X=0 R=9 K=7 C=2\n"
+            "1 1 1 2\n"
+            "2 2 1 2\n"
+            "7 16 1 4 1 2\n"
+            "0 -1 2\n"
+            "5 3 2 4 3 -6 4\n"
+            "4 5 2 3 5 9\n"
+            "3 5 2 3 5 6\n"
+            "0 -2 1\n"
+            "6 7 3 4 7 -9 11 14\n");
+}
+
 // Two forks feed each other without a summator: the sorting can never
 // settle; past the limit of 2! passes each pass is reported until the table
 // comes back to a state it had, and the graph stays unbuilt.
@@ -309,6 +347,81 @@ TEST_F(HandMadeGraph, GroupSortingReportsASingleRowAndAHeaderInTheRange) {
   messages.Clear();
   Sorting_in_group(g, messages, 1, 2);
   EXPECT_EQ(messages.Texts(), Texts{"Sorting_in_group: Попался контур, которого не должно быть!"});
+}
+
+// Runs sorting passes over rows [1, last] until one moves nothing; each pass
+// that asks for another leaves the graph unbuilt, the quiet one builds it.
+int SortUntilQuiet(ChainGraph& g, const Scheme& scheme, Messenger& messenger, int last) {
+  for (int passes = 1; passes <= 20; ++passes) {
+    const bool again = Big_Sorting(g, scheme, messenger, 1, last);
+    EXPECT_EQ(g.built, !again) << "pass " << passes;
+    if (!again) return passes;
+  }
+  ADD_FAILURE() << "the passes never settle";
+  return 0;
+}
+
+// Without contours the passes only bring producers in front of their
+// consumers, one move per pass.
+TEST_F(HandMadeGraph, SortingBringsProducersInFront) {
+  g.Reset(5, 8);
+  g.S = 1;
+  g.R = 4;
+  g.rows[0] = {1, 1, 1, 2, 0, 0, 0, 0};
+  g.rows[1] = {2, 2, 1, 3, 3, 0, 0, 0};  // reads row 2
+  g.rows[2] = {3, 3, 1, 3, 4, 0, 0, 0};  // reads row 3
+  g.rows[3] = {4, 4, 1, 3, 1, 0, 0, 0};  // reads the source
+  EXPECT_EQ(SortUntilQuiet(g, scheme, messages, 3), 3);
+  EXPECT_EQ(messages.Texts(), Texts{});
+  EXPECT_EQ(g.rows[1], (Row{4, 4, 1, 3, 1, 0, 0, 0}));
+  EXPECT_EQ(g.rows[2], (Row{3, 3, 1, 3, 2, 0, 0, 0}));
+  EXPECT_EQ(g.rows[3], (Row{2, 2, 1, 3, 3, 0, 0, 0}));
+}
+
+// Contour A reads C, which stands behind contour B and reads only the
+// source; B reads F, which reads A. Moving A's contour behind B's (and B's
+// behind A's, pass after pass) never settles: C has to come up instead.
+TEST_F(HandMadeGraph, AContourBringsUpAProducerThatStandsBehindAnotherContour) {
+  g.Reset(8, 8);
+  g.S = 1;
+  g.R = 7;
+  g.rows[0] = {1, 1, 1, 2, 0, 0, 0, 0};
+  g.rows[1] = {2, 2, 1, 3, 4, 0, 0, 0};  // F reads A
+  g.rows[2] = {0, -1, 1, 0, 0, 0, 0, 0};
+  g.rows[3] = {3, 3, 1, 4, 4, 7, 0, 0};  // A reads itself and C
+  g.rows[4] = {0, -2, 1, 0, 0, 0, 0, 0};
+  g.rows[5] = {4, 4, 1, 4, 2, 6, 0, 0};  // B reads F and itself
+  g.rows[6] = {5, 5, 1, 3, 1, 0, 0, 0};  // C reads the source
+  EXPECT_EQ(SortUntilQuiet(g, scheme, messages, 6), 3);
+  EXPECT_EQ(messages.Texts(), Texts{});
+  EXPECT_EQ(g.rows[1], (Row{5, 5, 1, 3, 1, 0, 0, 0}));
+  EXPECT_EQ(g.rows[2], (Row{0, -1, 1, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(g.rows[3], (Row{3, 3, 1, 4, 2, 4, 0, 0}));
+  EXPECT_EQ(g.rows[4], (Row{2, 2, 1, 3, 4, 0, 0, 0}));
+  EXPECT_EQ(g.rows[5], (Row{0, -2, 1, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(g.rows[6], (Row{4, 4, 1, 4, 5, 7, 0, 0}));
+}
+
+// The contour reads Fa, Fa reads Fc, Fc reads Fb, all behind it. Fa brought
+// up in front of the contour would go back behind Fc, and come up again, for
+// ever: the contour goes down behind the chains it needs instead.
+TEST_F(HandMadeGraph, AContourGoesBehindAProducerThatReadsARowInBetween) {
+  g.Reset(7, 8);
+  g.S = 1;
+  g.R = 6;
+  g.rows[0] = {1, 1, 1, 2, 0, 0, 0, 0};
+  g.rows[1] = {0, -1, 1, 0, 0, 0, 0, 0};
+  g.rows[2] = {2, 2, 1, 4, 3, 4, 0, 0};  // X reads itself and Fa
+  g.rows[3] = {3, 3, 1, 3, 6, 0, 0, 0};  // Fa reads Fc
+  g.rows[4] = {4, 4, 1, 3, 1, 0, 0, 0};  // Fb reads the source
+  g.rows[5] = {5, 5, 1, 3, 5, 0, 0, 0};  // Fc reads Fb
+  EXPECT_EQ(SortUntilQuiet(g, scheme, messages, 5), 4);
+  EXPECT_EQ(messages.Texts(), Texts{});
+  EXPECT_EQ(g.rows[1], (Row{4, 4, 1, 3, 1, 0, 0, 0}));
+  EXPECT_EQ(g.rows[2], (Row{5, 5, 1, 3, 2, 0, 0, 0}));
+  EXPECT_EQ(g.rows[3], (Row{3, 3, 1, 3, 3, 0, 0, 0}));
+  EXPECT_EQ(g.rows[4], (Row{0, -1, 1, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(g.rows[5], (Row{2, 2, 1, 4, 4, 6, 0, 0}));
 }
 
 // A cycle inside the group never settles; the move limit (3! = 6) ends it.

@@ -8,6 +8,7 @@
 #include <random>
 #include <set>
 
+#include "analysis/ordering.h"
 #include "analysis_fixture.h"
 
 namespace kortiv {
@@ -156,35 +157,35 @@ int ContourOf(const ChainGraph& g, int r) {
   return -1;
 }
 
-void ExpectInvariants(const ChainGraph& g, const Scheme& scheme, bool all_elements_chained,
-                      const std::string& where) {
-  SCOPED_TRACE(where);
-  ASSERT_EQ(g.RowCapacity(), g.R + 1);
-  for (const auto& row : g.rows) ASSERT_EQ(static_cast<int>(row.size()), g.ColumnCapacity());
-  EXPECT_TRUE(std::all_of(g.rows[g.R].begin(), g.rows[g.R].end(), [](int v) { return v == 0; }));
-  std::multiset<int> nodes;
+bool IsJunctionRow(const ChainGraph& g, const Scheme& scheme, int r) {
+  const int code = scheme.GetCode(g.Head(r));
+  return code >= 9 && code <= 20;
+}
+
+// The order the calculation relies on: every input refers to a chain row
+// that ends at a node; outside contours every producer comes before its
+// consumers, inside a contour before the contour's end; a contour's chains
+// that read a row in front of it come first.
+void ExpectOrder(const ChainGraph& g, const Scheme& scheme) {
   std::set<int> contours;
-  std::map<int, int> chained;  // element -> times found in the chains
-  int sources = 0, junctions = 0;
   for (int r = 0; r < g.R; ++r) {
     if (g.IsContourHeader(r)) {
       EXPECT_EQ(g.EndNode(r), 0);
       EXPECT_TRUE(contours.insert(-g.Head(r)).second);
       EXPECT_GE(g.Length(r), 1);
       ASSERT_LT(r + g.Length(r), g.R);
-      for (int m = r + 1; m <= r + g.Length(r); ++m) EXPECT_FALSE(g.IsContourHeader(m));
+      bool inner_seen = false;
+      for (int m = r + 1; m <= r + g.Length(r); ++m) {
+        ASSERT_FALSE(g.IsContourHeader(m));
+        bool entry = false;
+        for (int i = 0; i < g.InputCount(m); ++i) {
+          if (IsJunctionRow(g, scheme, m) && std::abs(g.Input(m, i)) - 1 < r) entry = true;
+        }
+        EXPECT_FALSE(entry && inner_seen) << "contour row " << m;
+        inner_seen = inner_seen || !entry;
+      }
       continue;
     }
-    const int code = scheme.GetCode(g.Head(r));
-    if (code >= 100) ++sources;
-    if (code >= 9 && code <= 20) ++junctions;
-    EXPECT_EQ(r < g.S, code >= 100) << "row " << r;
-    ++chained[g.Head(r)];
-    for (int i = 2; i <= g.Length(r); ++i) {
-      EXPECT_GE(scheme.GetCode(g.Element(r, i)), 5) << "row " << r;
-      ++chained[g.Element(r, i)];
-    }
-    if (g.EndNode(r) != 0) nodes.insert(g.EndNode(r));
     const int contour = ContourOf(g, r);
     for (int i = 0; i < g.InputCount(r); ++i) {
       const int p = std::abs(g.Input(r, i)) - 1;
@@ -199,9 +200,34 @@ void ExpectInvariants(const ChainGraph& g, const Scheme& scheme, bool all_elemen
       }
     }
   }
+  EXPECT_EQ(static_cast<int>(contours.size()), g.C);
+}
+
+void ExpectInvariants(const ChainGraph& g, const Scheme& scheme, bool all_elements_chained,
+                      const std::string& where) {
+  SCOPED_TRACE(where);
+  ASSERT_EQ(g.RowCapacity(), g.R + 1);
+  for (const auto& row : g.rows) ASSERT_EQ(static_cast<int>(row.size()), g.ColumnCapacity());
+  EXPECT_TRUE(std::all_of(g.rows[g.R].begin(), g.rows[g.R].end(), [](int v) { return v == 0; }));
+  ExpectOrder(g, scheme);
+  std::multiset<int> nodes;
+  std::map<int, int> chained;  // element -> times found in the chains
+  int sources = 0, junctions = 0;
+  for (int r = 0; r < g.R; ++r) {
+    if (g.IsContourHeader(r)) continue;
+    const int code = scheme.GetCode(g.Head(r));
+    if (code >= 100) ++sources;
+    if (IsJunctionRow(g, scheme, r)) ++junctions;
+    EXPECT_EQ(r < g.S, code >= 100) << "row " << r;
+    ++chained[g.Head(r)];
+    for (int i = 2; i <= g.Length(r); ++i) {
+      EXPECT_GE(scheme.GetCode(g.Element(r, i)), 5) << "row " << r;
+      ++chained[g.Element(r, i)];
+    }
+    if (g.EndNode(r) != 0) nodes.insert(g.EndNode(r));
+  }
   EXPECT_EQ(sources, g.S);
   EXPECT_EQ(junctions, g.M);
-  EXPECT_EQ(static_cast<int>(contours.size()), g.C);
   EXPECT_EQ(static_cast<int>(nodes.size()), g.K);
   for (int k = 1; k <= g.K; ++k) EXPECT_EQ(nodes.count(k), 1u) << "node " << k;
   for (int n = 1; n <= scheme.ElementCount(); ++n) {
@@ -240,6 +266,118 @@ TEST(AnalysisRandom, ChainsFedFromAContourThroughForkChainsAreOrdered) {
   ASSERT_TRUE(b.graph.built);
   EXPECT_EQ(b.graph.C, 1);
   ExpectInvariants(b.graph, b.scheme, true, "");
+}
+
+// Makes the tables a chain walk leaves for placing and ordering, far more
+// tangled than drawn schemes make them: source rows, the two or three rows
+// of each fork, all fed by one chain, and summator rows; every chain feeds
+// one summator input or one fork, or nothing. Forks that feed each other in
+// a ring that no source reaches are left out.
+class WalkedTableGenerator {
+ public:
+  // Heads: element 1 a source, 2 a fork, 3 a summator.
+  static void PlaceHeads(Scheme& scheme) {
+    test::Place(scheme, {{0, 0, 101, 0}, {0, 1, 8, 0}, {0, 2, 12, 0}});
+  }
+
+  explicit WalkedTableGenerator(unsigned seed) : random_(seed) {}
+
+  bool Generate(ChainGraph& g) {
+    const int sources = Pick(1, 2), forks = Pick(0, 3), summators = Pick(1, 4);
+    fork_of_.assign(sources, -1);
+    inputs_.assign(sources, 0);
+    for (int f = 0; f < forks; ++f) {
+      const int outputs = Pick(2, 3);
+      for (int k = 0; k < outputs; ++k) AddRow(f, 1);
+    }
+    for (int k = 0; k < summators; ++k) AddRow(-1, Pick(2, 3));
+    const int rows = static_cast<int>(inputs_.size());
+    g.Reset(rows + summators + 2, 10);
+    g.S = sources;
+    g.F = forks;
+    g.M = summators;
+    g.R = rows;
+    for (int r = 0; r < rows; ++r) {
+      g.rows[r][ChainGraph::kHeadColumn] = r < sources ? 1 : fork_of_[r] >= 0 ? 2 : 3;
+      g.rows[r][ChainGraph::kLengthColumn] = 1;
+      g.rows[r][ChainGraph::kKindColumn] = inputs_[r] + 2;
+    }
+    std::vector<int> producers(rows);
+    for (int r = 0; r < rows; ++r) producers[r] = r;
+    std::shuffle(producers.begin(), producers.end(), random_);
+    std::size_t next = 0;
+    std::vector<bool> feeds(rows, false);
+    for (int r = sources; r < rows; ++r) {
+      const bool first_fork_row = fork_of_[r] >= 0 && fork_of_[r] != fork_of_[r - 1];
+      if (fork_of_[r] >= 0 && !first_fork_row) continue;
+      for (int i = 0; i < inputs_[r]; ++i) {
+        if (next == producers.size()) return false;
+        const int p = producers[next++];
+        if (fork_of_[r] >= 0 && fork_of_[p] == fork_of_[r]) return false;
+        feeds[p] = true;
+        for (int k = r; k < rows && (k == r || (fork_of_[r] >= 0 && fork_of_[k] == fork_of_[r]));
+             ++k) {
+          g.rows[k][ChainGraph::kFirstInputColumn + i] = (Pick(0, 2) == 0 ? -1 : 1) * (p + 1);
+        }
+      }
+    }
+    for (int r = sources; r < rows; ++r) {
+      if (InDeadForkRing(g, r)) return false;
+    }
+    for (int r = 0; r < rows; ++r) {
+      if (feeds[r]) g.rows[r][ChainGraph::kEndNodeColumn] = ++g.K;
+    }
+    return true;
+  }
+
+ private:
+  void AddRow(int fork, int inputs) {
+    fork_of_.push_back(fork);
+    inputs_.push_back(inputs);
+  }
+  // Going back from row r through forks alone comes round to a fork again.
+  bool InDeadForkRing(const ChainGraph& g, int r) const {
+    std::set<int> seen;
+    while (fork_of_[r] >= 0 && seen.insert(r).second) r = std::abs(g.Input(r, 0)) - 1;
+    return fork_of_[r] >= 0;
+  }
+  int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+
+  std::mt19937 random_;
+  std::vector<int> fork_of_;  // per row: its fork's number, -1 for the others
+  std::vector<int> inputs_;
+};
+
+// Whatever feeds what, once every chain lies on a way from a source or on
+// a loop through a summator, the passes settle and the order holds.
+TEST(AnalysisRandom, GeneratedTablesAreOrderedAndBuilt) {
+  test::RecordingMessenger messages;
+  Scheme scheme(messages);
+  WalkedTableGenerator::PlaceHeads(scheme);
+  WalkedTableGenerator generator(20261208);
+  int tables = 0, with_contours = 0, with_two_contours = 0;
+  for (int k = 0; tables < 5000; ++k) {
+    ChainGraph g;
+    if (!generator.Generate(g)) continue;
+    ++tables;
+    messages.Clear();
+    g.built = true;
+    const int P0 = PlaceReadyChains(g);
+    const int Q = MoveOutputChainsDown(g, P0);
+    if (Q > P0) OrderFeedbackRegion(g, scheme, messages, P0, Q);
+    SCOPED_TRACE("table " + std::to_string(k));
+    // A loop that nothing outside feeds has no chain to come first.
+    for (const auto& text : messages.Texts()) {
+      EXPECT_EQ(text, "LoopChain_Sorting: Не удалось упорядочить контур!");
+    }
+    ASSERT_TRUE(g.built);
+    ExpectOrder(g, scheme);
+    if (HasFailure()) break;
+    with_contours += g.C > 0;
+    with_two_contours += g.C > 1;
+  }
+  EXPECT_GT(with_contours, 3500);
+  EXPECT_GT(with_two_contours, 900);
 }
 
 TEST(AnalysisRandom, GeneratedSchemesKeepTheGraphInvariants) {

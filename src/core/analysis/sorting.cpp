@@ -52,6 +52,25 @@ void MoveBlockDown(ChainGraph& g, int first, int last, int to_last) {
 
 enum class PassStep { kGoOn, kMoved };
 
+// Block [i, e] (a chain row, or a contour header with its rows) reads row
+// p > e. When p lies in a later contour, the block goes behind that contour.
+// Otherwise p comes up in front of the block, unless p reads a row in
+// between: brought up, it would come before a row it reads and the passes
+// would undo each other for ever, so the block goes down behind p instead.
+// (Moving a contour behind the nearest contour before a p that stands
+// outside it would only make the two contours change places, pass after
+// pass.)
+void MoveForLaterProducer(ChainGraph& g, int i, int e, int p, int P0) {
+  const int header = HeaderAtOrBefore(g, p - 1, P0);
+  if (header > e && p <= header + g.Length(header)) {
+    MoveBlockDown(g, i, e, header + g.Length(header));
+  } else if (ReadsRowIn(g, p, i, p)) {
+    MoveBlockDown(g, i, e, p);
+  } else {
+    g.MoveRow(p, i);
+  }
+}
+
 PassStep SortContour(ChainGraph& g, const Scheme& scheme, Messenger& messenger, int i, int P0,
                      int& next) {
   const int e = i + g.Length(i);
@@ -65,13 +84,7 @@ PassStep SortContour(ChainGraph& g, const Scheme& scheme, Messenger& messenger, 
     next = e + 1;
     return PassStep::kGoOn;
   }
-  // The nearest header at or before p - 1 is this one or a later one.
-  const int header = HeaderAtOrBefore(g, p - 1, P0);
-  if (header == i) {
-    g.MoveRow(p, i);
-  } else {
-    MoveBlockDown(g, i, e, header + g.Length(header));
-  }
+  MoveForLaterProducer(g, i, e, p, P0);
   return PassStep::kMoved;
 }
 
@@ -85,18 +98,7 @@ PassStep SortChain(ChainGraph& g, Messenger& messenger, int i, int P0) {
     return PassStep::kGoOn;
   }
   if (p < i) return PassStep::kGoOn;
-  const int header = HeaderAtOrBefore(g, p - 1, P0);
-  if (header < i || header + g.Length(header) < p) {
-    // Brought up, p would come before a row it reads; row i goes down
-    // behind p instead, or the passes would undo each other for ever.
-    if (ReadsRowIn(g, p, i, p)) {
-      g.MoveRow(i, p);
-    } else {
-      g.MoveRow(p, i);
-    }
-  } else {
-    g.MoveRow(i, header + g.Length(header));
-  }
+  MoveForLaterProducer(g, i, i, p, P0);
   return PassStep::kMoved;
 }
 
