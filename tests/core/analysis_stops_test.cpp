@@ -13,16 +13,43 @@ using Texts = std::vector<std::string>;
 
 constexpr const char* kAnalysing = "Идёт анализ схемы";
 
-TEST(AnalysisStops, NoSourcesStopsAndLeavesTheFlagAsItWas) {
-  AnalysisBench b;
-  test::Place(b.scheme, {{1, 1, 200, 0}});
-  b.graph.built = true;
-  EXPECT_EQ(b.Analyse(), Texts{"В схеме не найдены источники сигналов!"});
-  EXPECT_TRUE(b.graph.built);
-  EXPECT_EQ(b.status.phase_history, Texts{kAnalysing});
-  b.graph.built = false;
-  b.Analyse();
-  EXPECT_FALSE(b.graph.built);
+// Every stop before the coverage test leaves the flag as it was, set or
+// clear, and the status bar at the start of the analysis.
+TEST(AnalysisStops, StopsBeforeTheWalkEndsLeaveTheFlagAsItWas) {
+  const struct {
+    std::initializer_list<test::Placed> elements;
+    bool with_params;
+    const char* text;
+  } stops[] = {
+      {{}, true, "В схеме не найдены источники сигналов!"},
+      {{{1, 1, 200, 0}}, true, "В схеме не найдены источники сигналов!"},
+      {{{1, 1, 112, 0}, {3, 1, 101, 0}},
+       true,
+       "ГКЧ в схеме должен быть единственным источником сигнала!"},
+      {{{1, 1, 112, 0}, {1, 2, 300, 0}},
+       true,
+       "В схеме есть нелинейные элементы. Построение частотных характеристик невозможно!"},
+      {{{1, 1, 101, 0}, {1, 2, 200, 0}}, false, "Для 2-х элементов не заданы параметры!"},
+      {{{0, 0, 101, 0}, {0, 1, 200, 2}},
+       true,
+       "В схеме есть неверно развёрнутые элементы!\n Расчет невозможен."},
+      {{{0, 0, 2, 0}, {0, 0, 101, 0}, {0, 1, 2, 1}, {1, 1, 2, 2}, {1, 0, 2, 3}},
+       true,
+       "В схеме есть элементы соединенные в петлю!\nРасчет невозможен."},
+      {{{0, 0, 101, 0}, {0, 0, 101, 0}, {0, 1, 5, 0}, {0, 2, 200, 0}},
+       true,
+       "Ошибка запоминания разветвления! Расчет невозможен."},
+  };
+  for (const auto& stop : stops) {
+    for (bool built : {false, true}) {
+      AnalysisBench b;
+      test::Place(b.scheme, stop.elements, stop.with_params);
+      b.graph.built = built;
+      EXPECT_EQ(b.Analyse(), Texts{stop.text});
+      EXPECT_EQ(b.graph.built, built) << stop.text;
+      EXPECT_EQ(b.status.phase_history, Texts{kAnalysing}) << stop.text;
+    }
+  }
 }
 
 TEST(AnalysisStops, SweepGeneratorMustBeTheOnlySourceAndSeeNoNonlinearElement) {
@@ -185,6 +212,7 @@ TEST(AnalysisStops, UnconnectedSummatorInputClearsTheFlag) {
   b.graph.built = true;
   EXPECT_EQ(b.Analyse(), Texts{"В схеме есть незадействованные входа!\nРасчет невозможен."});
   EXPECT_FALSE(b.graph.built);
+  EXPECT_EQ(b.status.phase_history, Texts{kAnalysing});
 }
 
 // A fork that no chain reaches has an unconnected input too, even in a
