@@ -44,33 +44,33 @@ Stroke SineStroke(double phase) {
 
 const std::vector<SignalShape>& Shapes() {
   static const std::vector<SignalShape> shapes = {
-      {100, false, {SineStroke(0)}, {{.25, .8}}, {{"A", {-.08, .8}}, {"T", {1, -.14}}}},
+      {100, false, {SineStroke(0)}, {{.25, .8}}, {{"A", {-.08, .8}}, {"T", {.95, .2}}}},
       {101,
        true,
        {{{0, 0}, {.3, 0}, {.3, .8}, {1, .8}}},
        {{.3, .8}},
-       {{"A", {-.08, .8}}, {"T", {.3, -.1}}}},
+       {{"A", {-.08, .8}}, {"T", {.3, -.13}}}},
       {102,
        true,
        {{{0, 0}, {.3, 0}, {1, .8}}},
        {{1, .8}},
-       {{"A", {-.08, .8}}, {"T", {.3, -.1}}, {"k=tg a", {.45, .55}}}},
-      {103, false, {SineStroke(0.8)}, {{.12, .8}}, {{"A", {-.08, .8}}, {"T", {1, -.14}}}},
+       {{"A", {-.08, .8}}, {"T", {.3, -.13}}, {"k=tg a", {.45, .55}}}},
+      {103, false, {SineStroke(0.8)}, {{.12, .8}}, {{"A", {-.08, .8}}, {"T", {1, -.2}}}},
       {104,
        true,
        {{{0, 0}, {.3, 0}, {.3, .8}, {.6, .8}, {.6, 0}, {1, 0}}},
        {{.3, .8}},
-       {{"A", {-.08, .8}}, {"T", {.3, -.1}}, {"T+Ti", {.62, -.1}}}},
+       {{"A", {-.08, .8}}, {"T", {.3, -.13}}, {"T+Ti", {.62, -.13}}}},
       {105,
        true,
        {{{0, 0}, {.33, .8}, {.33, 0}, {.67, .8}, {.67, 0}, {1, .8}}},
        {{.33, .8}},
-       {{"A", {-.08, .8}}, {"T", {.33, -.1}}}},
+       {{"A", {-.08, .8}}, {"T", {.33, -.13}}}},
       {106,
        false,
        {{{0, .7}, {.25, .7}, {.25, -.7}, {.5, -.7}, {.5, .7}, {.75, .7}, {.75, -.7}, {1, -.7}}},
        {{.25, .7}, {.25, -.7}},
-       {{"A", {-.08, .7}}, {"-A", {-.1, -.7}}, {"T", {.5, -.14}}}},
+       {{"A", {-.08, .7}}, {"-A", {-.1, -.7}}, {"T", {.56, -.2}}}},
       {107,
        true,
        {{{0, 0},
@@ -84,12 +84,12 @@ const std::vector<SignalShape>& Shapes() {
          {.75, 0},
          {1, 0}}},
        {{.15, .8}},
-       {{"A", {-.08, .8}}, {"T", {.15, -.1}}, {"T+Ti", {.3, -.22}}, {"T+Ti+Tp", {.6, -.1}}}},
+       {{"A", {-.08, .8}}, {"T", {.15, -.13}}, {"T+Ti", {.3, -.3}}, {"T+Ti+Tp", {.6, -.13}}}},
       {108,
        false,
        {{{0, -.7}, {.33, .7}, {.33, -.7}, {.67, .7}, {.67, -.7}, {1, .7}}},
        {{.33, .7}},
-       {{"A", {-.08, .7}}, {"T", {.33, -.14}}}},
+       {{"A", {-.08, .7}}, {"T", {.28, -.2}}}},
       {110,
        true,
        {{{0, 0},
@@ -104,12 +104,12 @@ const std::vector<SignalShape>& Shapes() {
          {.8, .8},
          {1, .8}}},
        {{.2, .8}},
-       {{"A", {-.08, .8}}, {"Ti", {.2, -.1}}, {"T", {.4, -.1}}}},
+       {{"A", {-.08, .8}}, {"Ti", {.2, -.13}}, {"T", {.4, -.13}}}},
       {111,
        true,
        {{{0, 0}, {.15, .8}, {.4, 0}, {.55, .8}, {.8, 0}, {.95, .8}, {1, .64}}},
        {{.15, .8}},
-       {{"A", {-.08, .8}}, {"T1", {.15, -.1}}, {"T", {.4, -.1}}}},
+       {{"A", {-.08, .8}}, {"T1", {.15, -.13}}, {"T", {.4, -.13}}}},
   };
   return shapes;
 }
@@ -121,10 +121,14 @@ const SignalShape* Find(int code) {
   return nullptr;
 }
 
-QRectF RangeOf(const SignalShape& shape) {
-  return shape.never_negative ? QRectF(QPointF(0, -.25), QPointF(1, 1))
-                              : QRectF(QPointF(0, -1), QPointF(1, 1));
+// The chart range of a shape; `right` beyond 1 leaves room between the end
+// of the curve and the arrow of the time axis.
+QRectF RangeOf(const SignalShape& shape, double right = 1) {
+  return shape.never_negative ? QRectF(QPointF(0, -.25), QPointF(right, 1))
+                              : QRectF(QPointF(0, -1), QPointF(right, 1));
 }
+
+constexpr double kDialogTimeRange = 1.1;
 
 // The fixed zigzag of the white noise: `count` points from x0 in steps of
 // `step`, `amplitude` pixels up and down around the centre line.
@@ -160,9 +164,10 @@ void DrawSweepGeneratorNote(const SymbolCanvas& canvas) {
   }
 }
 
-// The half period of the meander, written as a fraction under the axis.
+// The half period of the meander, written as a fraction under the axis
+// beside the falling edge.
 void DrawHalfPeriod(const SymbolCanvas& canvas, const ChartFrame& frame) {
-  const QPoint at = frame.Map({.25, 0});
+  const QPoint at = frame.Map({.32, 0});
   const int size = canvas.DialogTextSize() * 3 / 4;
   DrawFormula(canvas.painter(), {Fraction({{"T"}}, {{"2"}})},
               QRect(at.x() - size, at.y() + 2, 2 * size, 2 * size + 4), size);
@@ -198,7 +203,7 @@ void DrawSourceDialogPicture(const SymbolCanvas& canvas, int code) {
   }
   const SignalShape* shape = Find(code);
   if (!shape) return;
-  const ChartFrame frame(canvas, area, RangeOf(*shape));
+  const ChartFrame frame(canvas, area, RangeOf(*shape, kDialogTimeRange));
   frame.DrawAxes("t", "");
   for (const auto& knee : shape->knees) frame.DrawGuides(knee);
   for (const auto& stroke : shape->strokes) frame.DrawStroke(stroke);
