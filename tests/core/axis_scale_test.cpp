@@ -200,6 +200,21 @@ TEST(ScaleAxis, LogTicksPerDecadeFollowTheSpan) {
   ExpectTicks(Scale(9.9f, -9.9f, AxisScaleKind::kLogarithmic).axis, Evenly(-9.9, 10.1, 10));
 }
 
+TEST(ScaleAxis, LogLimitsOfAnotherPowerAreTakenAsDecades) {
+  // 0..15 rounds to the mantissas 0 and 1.5 of 10^1: fifteen decades, not
+  // one and a half, marked every second decade.
+  const Scaled fifteen = Scale(15.0f, 0.0f, AxisScaleKind::kLogarithmic);
+  EXPECT_TRUE(fifteen.messages.empty());
+  EXPECT_EQ(fifteen.axis.exponent, 0);
+  ExpectTicks(fifteen.axis, Evenly(0, 16, 8));
+  // 0.1..0.9: less than a decade, whatever the power of its mantissas.
+  const Scaled tenths = Scale(0.9f, 0.1f, AxisScaleKind::kLogarithmic);
+  EXPECT_EQ(tenths.messages, std::vector<std::string>{std::string(kLogScaleErrorText)});
+  EXPECT_EQ(tenths.axis.exponent, 0);
+  EXPECT_NEAR(tenths.axis.First(), 0, 1e-6);
+  EXPECT_NEAR(tenths.axis.Last(), 1, 1e-6);
+}
+
 TEST(ScaleAxis, SpanOnABoundInSinglePrecisionLiesBelowIt) {
   // The span 1.9 is a little less than 1.9 in single precision: nine ticks
   // in its one decade, not seven.
