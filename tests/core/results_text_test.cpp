@@ -124,7 +124,11 @@ TEST(ResultsKindOf, FollowsTheRunAndThePlotCode) {
                                                {0, ResultsKind::kFrequencyLinear},
                                                {11, ResultsKind::kFrequencyLg},
                                                {22, ResultsKind::kFrequencyLgDb},
-                                               {20, ResultsKind::kFrequencyLinear}};
+                                               {20, ResultsKind::kFrequencyLinear},
+                                               // Scale digits from a damaged file: the
+                                               // plot takes any but 0 for lg w.
+                                               {5, ResultsKind::kFrequencyLg},
+                                               {-1, ResultsKind::kFrequencyLg}};
   for (const auto& [code, kind] : cases) {
     run.freq_plot_kind = code;
     EXPECT_EQ(ResultsKindOf(run, true), kind) << code;

@@ -7,13 +7,15 @@ ResultsKind ResultsKindOf(const RunState& run, bool phase_portrait) {
     return phase_portrait ? ResultsKind::kPhasePortrait : ResultsKind::kTimeRun;
   }
   if (run.freq_plot_kind == 30) return ResultsKind::kHodograph;
+  // As the plot reads the scale digit: every digit but 0 puts lg w on the
+  // frequency axis, 2 the amplitude in decibels too.
   switch (run.freq_plot_kind % 10) {
-    case 1:
-      return ResultsKind::kFrequencyLg;
+    case 0:
+      return ResultsKind::kFrequencyLinear;
     case 2:
       return ResultsKind::kFrequencyLgDb;
     default:
-      return ResultsKind::kFrequencyLinear;
+      return ResultsKind::kFrequencyLg;
   }
 }
 

@@ -10,7 +10,7 @@ enum class ResultsKind {
   kPhasePortrait,
   kHodograph,        // FreqPlotKind 30
   kFrequencyLinear,  // units digit 0: linear frequency axis
-  kFrequencyLg,      // units digit 1: lg w axis
+  kFrequencyLg,      // units digit 1 (any but 0 and 2): lg w axis
   kFrequencyLgDb,    // units digit 2: lg w axis, amplitude in decibels
 };
 
