@@ -8,6 +8,7 @@
 
 #include "axis_ticks_checks.h"
 #include "recording_messenger.h"
+#include "results/plot_decor.h"
 #include "results/plot_state.h"
 
 namespace kortiv {
@@ -97,6 +98,20 @@ TEST_F(ManualScaleTest, WrongVerticalLimitsAreReportedAfterTheHorizontal) {
   EXPECT_EQ(messenger_.Texts(), std::vector<std::string>{"Неверно заданы пределы по вертикали"});
   ExpectTicks(state_.axes.x, Evenly(1, 2, 4));
   ExpectTicks(state_.axes.y[0], Evenly(0, 1, 10));
+}
+
+TEST_F(ManualScaleTest, TickThatMissesZeroByRoundingIsZero) {
+  // i (hi - lo) / n + lo leaves 1.39e-17 where -0.1..0.2 in three steps
+  // crosses zero; the tick is zero and only the "0" label stands there.
+  state_.manual_x = true;
+  state_.manual_y = true;
+  ASSERT_TRUE(Apply({{-0.1, 0.2, 3}, {-0.2, 0.1, 3}}));
+  EXPECT_EQ(state_.axes.x.ticks[1], 0.0f);
+  EXPECT_EQ(state_.axes.y[0].ticks[2], 0.0f);
+  const PlotDecor decor = LayOutDecor(PlotFrame(640, 400, state_), state_, true, '.');
+  for (const Label& label : decor.labels) {
+    EXPECT_EQ(label.text.find('E'), std::string::npos) << label.text;
+  }
 }
 
 TEST_F(ManualScaleTest, SingleValueAxisLeavesTheOtherAlone) {
