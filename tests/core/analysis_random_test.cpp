@@ -9,6 +9,7 @@
 #include <set>
 
 #include "analysis/ordering.h"
+#include "analysis/simplify.h"
 #include "analysis_fixture.h"
 
 namespace kortiv {
@@ -203,6 +204,16 @@ void ExpectOrder(const ChainGraph& g, const Scheme& scheme) {
   EXPECT_EQ(static_cast<int>(contours.size()), g.C);
 }
 
+// Nodes 1..K, each the end of one chain.
+void ExpectNodes(const ChainGraph& g) {
+  std::multiset<int> nodes;
+  for (int r = 0; r < g.R; ++r) {
+    if (g.EndNode(r) != 0) nodes.insert(g.EndNode(r));
+  }
+  EXPECT_EQ(static_cast<int>(nodes.size()), g.K);
+  for (int k = 1; k <= g.K; ++k) EXPECT_EQ(nodes.count(k), 1u) << "node " << k;
+}
+
 void ExpectInvariants(const ChainGraph& g, const Scheme& scheme, bool all_elements_chained,
                       const std::string& where) {
   SCOPED_TRACE(where);
@@ -210,7 +221,7 @@ void ExpectInvariants(const ChainGraph& g, const Scheme& scheme, bool all_elemen
   for (const auto& row : g.rows) ASSERT_EQ(static_cast<int>(row.size()), g.ColumnCapacity());
   EXPECT_TRUE(std::all_of(g.rows[g.R].begin(), g.rows[g.R].end(), [](int v) { return v == 0; }));
   ExpectOrder(g, scheme);
-  std::multiset<int> nodes;
+  ExpectNodes(g);
   std::map<int, int> chained;  // element -> times found in the chains
   int sources = 0, junctions = 0;
   for (int r = 0; r < g.R; ++r) {
@@ -224,12 +235,9 @@ void ExpectInvariants(const ChainGraph& g, const Scheme& scheme, bool all_elemen
       EXPECT_GE(scheme.GetCode(g.Element(r, i)), 5) << "row " << r;
       ++chained[g.Element(r, i)];
     }
-    if (g.EndNode(r) != 0) nodes.insert(g.EndNode(r));
   }
   EXPECT_EQ(sources, g.S);
   EXPECT_EQ(junctions, g.M);
-  EXPECT_EQ(static_cast<int>(nodes.size()), g.K);
-  for (int k = 1; k <= g.K; ++k) EXPECT_EQ(nodes.count(k), 1u) << "node " << k;
   for (int n = 1; n <= scheme.ElementCount(); ++n) {
     const int code = scheme.GetCode(n);
     if (code < 100) continue;  // connections may be simplified away
@@ -268,16 +276,24 @@ TEST(AnalysisRandom, ChainsFedFromAContourThroughForkChainsAreOrdered) {
   ExpectInvariants(b.graph, b.scheme, true, "");
 }
 
-// Makes the tables a chain walk leaves for placing and ordering, far more
-// tangled than drawn schemes make them: source rows, the two or three rows
-// of each fork, all fed by one chain, and summator rows; every chain feeds
-// one summator input or one fork, or nothing. Forks that feed each other in
-// a ring that no source reaches are left out.
+// Makes the tables a chain walk leaves for simplifying, placing and
+// ordering, far more tangled than drawn schemes make them: source rows, the
+// two or three rows of each fork, all fed by one chain, and summator rows;
+// every chain feeds one summator input or one fork, or nothing, and holds
+// the head alone or one element more. Forks that feed each other in a ring
+// that no source reaches are left out.
 class WalkedTableGenerator {
  public:
-  // Heads: element 1 a source, 2 a fork, 3 a summator.
+  static constexpr int kHeads = 12;
+  // Element 1 is the source; then kHeads forks, kHeads summators (every
+  // third with a control point, every third a multiplier) and the element.
   static void PlaceHeads(Scheme& scheme) {
-    test::Place(scheme, {{0, 0, 101, 0}, {0, 1, 8, 0}, {0, 2, 12, 0}});
+    test::Place(scheme, {{0, 0, 101, 0}});
+    for (int k = 0; k < kHeads; ++k) test::Place(scheme, {{1, k, 8, 0}});
+    for (int k = 0; k < kHeads; ++k) {
+      test::Place(scheme, {{2, k, k % 3 == 2 ? 18 : 12, 0, k % 3 == 1 ? k / 3 + 1 : 0}});
+    }
+    test::Place(scheme, {{3, 0, 200, 0}});
   }
 
   explicit WalkedTableGenerator(unsigned seed) : random_(seed) {}
@@ -298,9 +314,13 @@ class WalkedTableGenerator {
     g.M = summators;
     g.R = rows;
     for (int r = 0; r < rows; ++r) {
-      g.rows[r][ChainGraph::kHeadColumn] = r < sources ? 1 : fork_of_[r] >= 0 ? 2 : 3;
+      const int summator = 2 + kHeads + (r * 7) % kHeads;
+      g.rows[r][ChainGraph::kHeadColumn] = r < sources        ? 1
+                                           : fork_of_[r] >= 0 ? 2 + fork_of_[r]
+                                                              : summator;
       g.rows[r][ChainGraph::kLengthColumn] = 1;
       g.rows[r][ChainGraph::kKindColumn] = inputs_[r] + 2;
+      if (Pick(0, 1) == 1) g.AppendElement(r, 2 + 2 * kHeads);
     }
     std::vector<int> producers(rows);
     for (int r = 0; r < rows; ++r) producers[r] = r;
@@ -317,7 +337,8 @@ class WalkedTableGenerator {
         feeds[p] = true;
         for (int k = r; k < rows && (k == r || (fork_of_[r] >= 0 && fork_of_[k] == fork_of_[r]));
              ++k) {
-          g.rows[k][ChainGraph::kFirstInputColumn + i] = (Pick(0, 2) == 0 ? -1 : 1) * (p + 1);
+          const int sign = fork_of_[r] < 0 && Pick(0, 2) == 0 ? -1 : 1;
+          g.rows[k][ChainGraph::kFirstInputColumn + i] = sign * (p + 1);
         }
       }
     }
@@ -349,7 +370,8 @@ class WalkedTableGenerator {
 };
 
 // Whatever feeds what, once every chain lies on a way from a source or on
-// a loop through a summator, the passes settle and the order holds.
+// a loop through a summator, the simplified table keeps every reference
+// and node, the passes settle and the order holds.
 TEST(AnalysisRandom, GeneratedTablesAreOrderedAndBuilt) {
   test::RecordingMessenger messages;
   Scheme scheme(messages);
@@ -362,6 +384,7 @@ TEST(AnalysisRandom, GeneratedTablesAreOrderedAndBuilt) {
     ++tables;
     messages.Clear();
     g.built = true;
+    The_simpler_the_better(g, scheme, messages);
     const int P0 = PlaceReadyChains(g);
     const int Q = MoveOutputChainsDown(g, P0);
     if (Q > P0) OrderFeedbackRegion(g, scheme, messages, P0, Q);
@@ -372,6 +395,7 @@ TEST(AnalysisRandom, GeneratedTablesAreOrderedAndBuilt) {
     }
     ASSERT_TRUE(g.built);
     ExpectOrder(g, scheme);
+    ExpectNodes(g);
     if (HasFailure()) break;
     with_contours += g.C > 0;
     with_two_contours += g.C > 1;

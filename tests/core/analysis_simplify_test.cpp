@@ -86,6 +86,51 @@ TEST(AnalysisSimplify, SummatorWithAControlPointStaysObservable) {
             "0 4 2 4 1 -4 6\n");
 }
 
+// Summator V feeds a fork whose outputs run straight on into other forks
+// and summators; once those idle fork rows are gone, summator W reads V
+// directly. V stays a row of its own when something besides that one input
+// reads it: merged, V's row would be gone from under the other readers.
+TEST(AnalysisSimplify, ASummatorReadByMoreThanTheSummatorItFeedsStays) {
+  // V (element 4) -> fork -> straight into W (element 6); the fork's
+  // turned output runs through an element.
+  AnalysisBench fork_with_another_output;
+  test::Place(fork_with_another_output.scheme, {{0, 0, 101, 0},
+                                                {1, 1, 101, 3},
+                                                {1, 3, 101, 3},
+                                                {0, 1, 9, 0},
+                                                {0, 2, 5, 0},
+                                                {0, 3, 9, 0},
+                                                {1, 2, 200, 1},
+                                                {0, 4, 201, 0}});
+  EXPECT_EQ(fork_with_another_output.Analyse(), Texts{});
+  EXPECT_EQ(fork_with_another_output.Text(),
+            "S=3 F=1 F3=0 M=2 X=0 R=6 K=4 C=0\n"
+            "1 1 1 2\n"
+            "2 2 1 2\n"
+            "3 3 1 2\n"
+            "4 4 1 4 1 2\n"
+            "0 6 2 4 3 4 8\n"
+            "0 5 2 3 4 7\n");
+  // V (element 3) -> fork -> two forks, each straight into a side of W
+  // (element 7): W reads V twice.
+  AnalysisBench read_twice;
+  test::Place(read_twice.scheme, {{0, -2, 101, 0},
+                                  {1, -1, 101, 3},
+                                  {0, -1, 9, 0},
+                                  {0, 0, 5, 0},
+                                  {0, 1, 5, 0},
+                                  {1, 0, 6, 1},
+                                  {1, 1, 9, 1},
+                                  {2, 1, 200, 1}});
+  EXPECT_EQ(read_twice.Analyse(), Texts{});
+  EXPECT_EQ(read_twice.Text(),
+            "S=2 F=3 F3=0 M=2 X=0 R=4 K=3 C=0\n"
+            "1 1 1 2\n"
+            "2 2 1 2\n"
+            "3 3 1 4 1 2\n"
+            "0 7 2 4 3 3 8\n");
+}
+
 TEST(AnalysisSimplify, MultipliersNeverMerge) {
   // {code of B, code of A}: a multiplier neither merges nor takes a merge.
   for (const auto& [b_code, a_code] : {std::pair{13, 18}, std::pair{18, 9}}) {

@@ -65,6 +65,15 @@ bool OtherRowReads(const ChainGraph& g, int n, int producer) {
   return false;
 }
 
+// How many inputs of rows [S, R) read `producer` (row + 1).
+int ReadingsOf(const ChainGraph& g, int producer) {
+  int readings = 0;
+  for (int r = g.S; r < g.R; ++r) {
+    for (int i = 0; i < g.InputCount(r); ++i) readings += std::abs(g.Input(r, i)) == producer;
+  }
+  return readings;
+}
+
 // A fork left with one output whose input chain feeds nothing else: the
 // output's elements go on at the end of the input chain.
 bool FoldSingleOutputFork(ChainGraph& g) {
@@ -114,6 +123,9 @@ MergeResult MergeOneSummator(ChainGraph& g, const Scheme& scheme, Messenger& mes
       if (code >= 18) continue;
       for (int i = 0; i < g.InputCount(w); ++i) {
         if (std::abs(g.Input(w, i)) != v + 1) continue;
+        // Forks whose outputs into w were taken out may leave v read by the
+        // forks' other outputs, or by w twice: v's own chain is needed then.
+        if (ReadingsOf(g, v + 1) > 1) break;
         SpliceInputs(g, w, ChainGraph::kFirstInputColumn + i, v);
         g.DeleteRow(v);
         --g.M;
