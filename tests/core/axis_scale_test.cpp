@@ -117,6 +117,14 @@ TEST(ScaleAxis, RatioOfTheLimitsIsJudgedBeyondSinglePrecision) {
   ExpectTicks(rise.axis, Evenly(-1.1, 0, 11));
 }
 
+TEST(ScaleAxis, TickThatMissesZeroByRoundingIsZero) {
+  // -0.6..1.6 in eleven steps of 0.2: the fourth tick sums to zero only up
+  // to the rounding of the single-precision limits.
+  const Scaled s = Scale(1.5f, -0.6f);
+  ExpectTicks(s.axis, Evenly(-0.6, 1.6, 11));
+  EXPECT_EQ(s.axis.ticks[3], 0.0f);
+}
+
 TEST(ScaleAxis, AllZeroGivesMinusOneToOne) {
   const Scaled s = Scale(0.0f, 0.0f);
   EXPECT_TRUE(s.messages.empty());

@@ -96,8 +96,7 @@ Limits CommonLimits(float max, float min, Messenger& messenger) {
 void SpreadEvenly(AxisTicks& axis, float low, float high) {
   EnsureTickRoom(axis, axis.count + 1);
   for (int i = 0; i <= axis.count; ++i) {
-    axis.ticks[static_cast<std::size_t>(i)] =
-        static_cast<float>(i * static_cast<long double>(high - low) / axis.count + low);
+    axis.ticks[static_cast<std::size_t>(i)] = EvenTick(low, high, i, axis.count);
   }
 }
 

@@ -31,13 +31,8 @@ void SpreadLinear(double low, double high, int steps, AxisTicks& axis) {
   EnsureTickRoom(axis, steps + 1);
   axis.count = steps;
   axis.exponent = 0;
-  // A tick that misses zero only by the rounding of the sum is zero, so that
-  // it gets no label of its own such as "1.39E-17".
-  const double near_zero = 1e-9 * (high - low) / steps;
   for (int i = 0; i <= steps; ++i) {
-    const double tick = i * (high - low) / steps + low;
-    axis.ticks[static_cast<std::size_t>(i)] =
-        std::fabs(tick) < near_zero ? 0.0f : static_cast<float>(tick);
+    axis.ticks[static_cast<std::size_t>(i)] = EvenTick(low, high, i, steps);
   }
   axis.ticks[static_cast<std::size_t>(steps)] = static_cast<float>(high);
 }

@@ -1,6 +1,7 @@
 #include "results/plot_axes.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace kortiv {
 namespace {
@@ -20,6 +21,11 @@ void EnsureTickRoom(AxisTicks& axis, int values) {
   if (static_cast<int>(axis.ticks.size()) < values) {
     axis.ticks.resize(static_cast<std::size_t>(values), 0.0f);
   }
+}
+
+float EvenTick(long double low, long double high, int i, int count) {
+  const long double tick = i * (high - low) / count + low;
+  return std::fabs(tick) < 1e-6L * std::fabs(high - low) / count ? 0.0f : static_cast<float>(tick);
 }
 
 PlotAxes FreshAxesFrom(const PlotAxes& automatic) {

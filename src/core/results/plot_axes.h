@@ -32,6 +32,11 @@ inline constexpr int kVerticalTickRoom = 12;
 // Makes sure the axis has room for `values` ticks, keeping those it has.
 void EnsureTickRoom(AxisTicks& axis, int values);
 
+// Tick i of `count` even steps from low to high. A tick that misses zero
+// only by the rounding of the sum is zero, so that it gets no label of its
+// own such as "1.39E-17".
+float EvenTick(long double low, long double high, int i, int count);
+
 // The drawn axes made from the last automatic scaling: fresh tick arrays with
 // their standard room holding the counts, exponents and ticks of `automatic`.
 PlotAxes FreshAxesFrom(const PlotAxes& automatic);
