@@ -21,7 +21,7 @@ inline AxisTicks Axis(double low, double high, int count, int exponent = 0) {
   axis.count = count;
   axis.exponent = exponent;
   axis.ticks.clear();
-  for (double tick : Evenly(low, high, count)) axis.ticks.push_back(static_cast<float>(tick));
+  for (int i = 0; i <= count; ++i) axis.ticks.push_back(EvenTick(low, high, i, count));
   return axis;
 }
 

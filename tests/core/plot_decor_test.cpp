@@ -162,6 +162,9 @@ TEST(PlotDecor, SmallTicksAreLabelledOnlyWithManualLimits) {
   EXPECT_EQ(LabelsWith(manual, "0.01").size(), 1u);
   EXPECT_EQ(LabelsWith(manual, "-0.03").size(), 1u);
   EXPECT_EQ(LabelsWith(manual, "0").size(), 1u);  // the zero tick keeps the "0" label only
+  for (const Label& label : manual.labels) {
+    EXPECT_EQ(label.text.find('E'), std::string::npos) << label.text;
+  }
 }
 
 TEST(PlotDecor, PlacesOfTheZeroLabel) {
