@@ -72,6 +72,10 @@ TEST_F(SchemeCommand, UsageAndFileErrorsExitWithTwo) {
   EXPECT_EQ(err, usage);
   EXPECT_EQ(Run(Example(1) + " -o x.bmp --origin 3"), 2);
   EXPECT_EQ(err, usage);
+  EXPECT_EQ(Run(Example(1) + " -o x.bmp --origin -2147483648,1"), 2);
+  EXPECT_EQ(err, usage);
+  EXPECT_EQ(Run(Example(1) + " -o x.bmp --origin 1,1000001"), 2);
+  EXPECT_EQ(err, usage);
   EXPECT_EQ(Run(Example(1) + " -o x.bmp --cols 0 --rows 4"), 2);
   EXPECT_EQ(err, usage);
   const fs::path missing = dir / "no-folder" / "x.bmp";

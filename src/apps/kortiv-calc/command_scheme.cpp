@@ -48,6 +48,10 @@ std::optional<int> ParseCount(const std::string& text) {
   return value;
 }
 
+// Stored cells lie within a few hundred thousand of the origin; a window
+// further out would only overflow the shift.
+constexpr int kFarthestOrigin = 1000000;
+
 std::optional<Cell> ParseOrigin(const std::string& text) {
   Cell cell;
   const char* end = text.data() + text.size();
@@ -55,6 +59,8 @@ std::optional<Cell> ParseOrigin(const std::string& text) {
   if (row_error != std::errc() || comma == end || *comma != ',') return std::nullopt;
   const auto [last, column_error] = std::from_chars(comma + 1, end, cell.column);
   if (column_error != std::errc() || last != end) return std::nullopt;
+  const auto near = [](int value) { return value >= -kFarthestOrigin && value <= kFarthestOrigin; };
+  if (!near(cell.row) || !near(cell.column)) return std::nullopt;
   return cell;
 }
 
