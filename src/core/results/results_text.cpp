@@ -11,6 +11,7 @@
 #include "results/results_headings.h"
 #include "support/messenger.h"
 #include "support/number_format.h"
+#include "support/text_codec.h"
 
 namespace kortiv {
 namespace {
@@ -64,14 +65,10 @@ bool WriteResultsText(const std::string& path, const std::string& text, Messenge
 
 std::string ModelCaption(const std::string& path, const std::string& model_name) {
   const auto folder_end = path.find_last_of("/\\");
-  std::string name = folder_end == std::string::npos ? path : path.substr(folder_end + 1);
-  // Four characters of UTF-8 text: continuation bytes go with their lead.
-  for (int characters = 0; characters < 4 && !name.empty();) {
-    const unsigned char byte = static_cast<unsigned char>(name.back());
-    name.pop_back();
-    if ((byte & 0xC0) != 0x80) ++characters;
-  }
-  return "Kortiv: " + name + " : " + model_name;
+  const std::string_view name = folder_end == std::string::npos
+                                    ? std::string_view(path)
+                                    : std::string_view(path).substr(folder_end + 1);
+  return "Kortiv: " + std::string(DropLastCharacters(name, 4)) + " : " + model_name;
 }
 
 std::string CurrentDateTimeText() {

@@ -60,4 +60,14 @@ std::string Cp1251ToUtf8(std::string_view cp1251) {
   return Convert(cp1251, "UTF-8", "CP1251", SingleByte);
 }
 
+std::string_view DropLastCharacters(std::string_view utf8, int count) {
+  for (int characters = 0; characters < count && !utf8.empty();) {
+    const unsigned char byte = static_cast<unsigned char>(utf8.back());
+    utf8.remove_suffix(1);
+    // Continuation bytes go with their lead byte.
+    if ((byte & 0xC0) != 0x80) ++characters;
+  }
+  return utf8;
+}
+
 }  // namespace kortiv

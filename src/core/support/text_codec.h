@@ -11,4 +11,7 @@ namespace kortiv {
 std::string Utf8ToCp1251(std::string_view utf8);
 std::string Cp1251ToUtf8(std::string_view cp1251);
 
+// `utf8` without its last `count` characters (not bytes).
+std::string_view DropLastCharacters(std::string_view utf8, int count);
+
 }  // namespace kortiv
