@@ -1,6 +1,5 @@
 #include "ui/palette_picture.h"
 
-#include <QDrag>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -32,26 +31,33 @@ void PalettePicture::mousePressEvent(QMouseEvent* event) {
 }
 
 void PalettePicture::mouseMoveEvent(QMouseEvent* event) {
+  if (drag_) {
+    drag_->MoveTo(event->globalPosition().toPoint());
+    return;
+  }
   if (!pressed_ || !(event->buttons() & Qt::LeftButton)) return;
   if ((event->position().toPoint() - press_position_).manhattanLength() < kDragStartDistance) {
     return;
   }
   pressed_ = false;
-  auto* drag = new QDrag(this);
-  drag->setMimeData(EncodeElementDrag({.from_library = true, .code = code_, .source = {}}));
-  drag->setPixmap(grab());
-  drag->setHotSpot(press_position_);
-  drag->exec(Qt::CopyAction);
+  drag_ = std::make_unique<ElementDragSession>(
+      this, ElementDrag{.from_library = true, .code = code_, .source = {}}, grab(),
+      press_position_);
+  drag_->MoveTo(event->globalPosition().toPoint());
 }
 
-void PalettePicture::mouseReleaseEvent(QMouseEvent*) {
+void PalettePicture::mouseReleaseEvent(QMouseEvent* event) {
   pressed_ = false;
+  if (!drag_) return;
+  auto drag = std::move(drag_);
+  drag->DropAt(event->globalPosition().toPoint());
 }
 
 void PalettePicture::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   // The element is placed now; the press of this double click starts no drag.
   pressed_ = false;
+  drag_.reset();
   emit DoubleClicked(code_);
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
+
+#include "ui/element_drag.h"
 
 namespace kortiv {
 
@@ -28,6 +31,7 @@ class PalettePicture : public QWidget {
  private:
   int code_;
   bool pressed_ = false;
+  std::unique_ptr<ElementDragSession> drag_;
   QPoint press_position_;
 };
 

@@ -1,8 +1,6 @@
 #include "ui/scheme_field.h"
 
-#include <QDrag>
 #include <QKeyEvent>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -16,7 +14,6 @@ SchemeField::SchemeField(int cols, int rows, QWidget* parent) : QWidget(parent) 
   setObjectName("fraFieldEditor1");
   window_.cols = cols;
   window_.rows = rows;
-  setAcceptDrops(true);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFixedSize(sizeHint());
@@ -92,70 +89,54 @@ void SchemeField::mousePressEvent(QMouseEvent* event) {
 }
 
 void SchemeField::mouseMoveEvent(QMouseEvent* event) {
+  if (drag_) {
+    drag_->MoveTo(event->globalPosition().toPoint());
+    return;
+  }
   if (pressed_cell_.row == 0 || !(event->buttons() & Qt::LeftButton)) return;
   if ((event->position().toPoint() - press_position_).manhattanLength() < kDragStartDistance) {
     return;
   }
-  StartMove();
+  StartMove(event->globalPosition().toPoint());
 }
 
-void SchemeField::StartMove() {
+void SchemeField::StartMove(QPoint global) {
   const Cell source = pressed_cell_;
   pressed_cell_ = {};
-  auto* drag = new QDrag(this);
-  drag->setMimeData(EncodeElementDrag({.from_library = false, .code = 0, .source = source}));
   const QRect rect = CellRect(source);
-  drag->setPixmap(grab(rect));
-  drag->setHotSpot(press_position_ - rect.topLeft());
-  drag->exec(Qt::MoveAction);
+  drag_ = std::make_unique<ElementDragSession>(
+      this, ElementDrag{.from_library = false, .code = 0, .source = source}, grab(rect),
+      press_position_ - rect.topLeft());
+  drag_->MoveTo(global);
 }
 
-void SchemeField::mouseReleaseEvent(QMouseEvent*) {
+void SchemeField::mouseReleaseEvent(QMouseEvent* event) {
   pressed_cell_ = {};
+  if (!drag_) return;
+  auto drag = std::move(drag_);
+  drag->DropAt(event->globalPosition().toPoint());
 }
 
 void SchemeField::mouseDoubleClickEvent(QMouseEvent* event) {
   pressed_cell_ = {};
+  drag_.reset();
   if (event->button() != Qt::LeftButton) return;
   const Cell cell = CellAt(event->position().toPoint());
   if (cell.row != 0) emit CellDoubleClicked(cell);
 }
 
-// A drop needs an empty cell; a moved element never lands on its own cell,
-// which is occupied by it anyway.
-bool SchemeField::AcceptsDrop(const QMimeData* data, QPoint position) const {
-  const auto drag = DecodeElementDrag(data);
-  if (!drag) return false;
-  const Cell target = CellAt(position);
+bool SchemeField::AcceptsDrop(const ElementDrag& drag, QPoint local) const {
+  const Cell target = CellAt(local);
   if (target.row == 0 || ElementIn(target) != 0) return false;
-  return drag->from_library || drag->source != target;
+  return drag.from_library || drag.source != target;
 }
 
-void SchemeField::dragEnterEvent(QDragEnterEvent* event) {
-  if (DecodeElementDrag(event->mimeData())) event->acceptProposedAction();
-}
-
-void SchemeField::dragMoveEvent(QDragMoveEvent* event) {
-  if (AcceptsDrop(event->mimeData(), event->position().toPoint())) {
-    event->acceptProposedAction();
+void SchemeField::Drop(const ElementDrag& drag, QPoint local) {
+  const Cell target = CellAt(local);
+  if (drag.from_library) {
+    emit LibraryElementDropped(drag.code, target);
   } else {
-    event->ignore();
-  }
-}
-
-void SchemeField::dropEvent(QDropEvent* event) {
-  const QPoint position = event->position().toPoint();
-  if (!AcceptsDrop(event->mimeData(), position)) {
-    event->ignore();
-    return;
-  }
-  event->acceptProposedAction();
-  const auto drag = DecodeElementDrag(event->mimeData());
-  const Cell target = CellAt(position);
-  if (drag->from_library) {
-    emit LibraryElementDropped(drag->code, target);
-  } else {
-    emit ElementMoved(drag->source, target);
+    emit ElementMoved(drag.source, target);
   }
 }
 

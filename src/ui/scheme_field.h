@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QMimeData>
 #include <QWidget>
-#include <functional>
+#include <memory>
 
 #include "draw/scheme_picture.h"
 #include "model/element_record.h"
 #include "model/user_settings.h"
+#include "ui/element_drag.h"
 
 namespace kortiv {
 
@@ -16,7 +16,7 @@ class Scheme;
 // scheme, its rulers and marks from the scheme on every change, and turns
 // mouse and keyboard input into requests. It changes nothing itself.
 // Cells are given in window coordinates (1-based; row 0: no cell).
-class SchemeField : public QWidget {
+class SchemeField : public QWidget, public ElementDropTarget {
   Q_OBJECT
  public:
   SchemeField(int cols, int rows, QWidget* parent);
@@ -33,6 +33,11 @@ class SchemeField : public QWidget {
   // The window cell under a point of the widget; row 0 outside the cells.
   Cell CellAt(QPoint point) const;
   QRect CellRect(Cell window_cell) const;
+
+  // A drop needs an empty cell; a moved element never lands on its own
+  // cell, which it occupies anyway.
+  bool AcceptsDrop(const ElementDrag& drag, QPoint local) const override;
+  void Drop(const ElementDrag& drag, QPoint local) override;
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
@@ -54,14 +59,10 @@ class SchemeField : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
-  void dragEnterEvent(QDragEnterEvent* event) override;
-  void dragMoveEvent(QDragMoveEvent* event) override;
-  void dropEvent(QDropEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  bool AcceptsDrop(const QMimeData* data, QPoint position) const;
-  void StartMove();
+  void StartMove(QPoint global);
 
   const Scheme* scheme_ = nullptr;
   const PlotStyles* styles_ = nullptr;
@@ -70,6 +71,7 @@ class SchemeField : public QWidget {
   // A left press on an element, until it becomes a drag or is released.
   Cell pressed_cell_;
   QPoint press_position_;
+  std::unique_ptr<ElementDragSession> drag_;
 };
 
 }  // namespace kortiv
