@@ -83,11 +83,10 @@ constexpr std::array kCommands{
 };
 
 constexpr std::array<const char*, 26> kToolButtons{
-    "mnuNew",      "mnuOpen",    "mnuSave",     nullptr,          "mnuCut",
-    "mnuCopy",     "mnuPaste",   "mnuDel",      "mnuDelAll",      nullptr,
-    "mnuRotRight", "mnuRotLeft", "mnuRot180",   nullptr,          "mnuUndo",
-    "mnuRedo",     nullptr,      "mnuParamMod", "mnuParamIntegr", nullptr,
-    "mnuCheck",    "mnuRun",     "mnuPortret",  nullptr,          "mnuListHelp", "AboutHelpMnu",
+    "mnuNew",  "mnuOpen",    "mnuSave", nullptr,       "mnuCut",         "mnuCopy",   "mnuPaste",
+    "mnuDel",  "mnuDelAll",  nullptr,   "mnuRotRight", "mnuRotLeft",     "mnuRot180", nullptr,
+    "mnuUndo", "mnuRedo",    nullptr,   "mnuParamMod", "mnuParamIntegr", nullptr,     "mnuCheck",
+    "mnuRun",  "mnuPortret", nullptr,   "mnuListHelp", "AboutHelpMnu",
 };
 
 }  // namespace

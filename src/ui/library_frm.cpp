@@ -1,11 +1,13 @@
 #include "ui/library_frm.h"
 
+#include <QEvent>
 #include <QVBoxLayout>
 #include <cmath>
 
 #include "model/builtin_examples.h"
 #include "model/catalogue.h"
 #include "ui/palette_picture.h"
+#include "ui/qt_text.h"
 
 namespace kortiv {
 namespace {
@@ -21,10 +23,6 @@ std::vector<LibraryRange> ListedRanges() {
   return listed;
 }
 
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 TLibraryFrm::TLibraryFrm(int screen_width, QWidget* parent)
@@ -38,6 +36,7 @@ TLibraryFrm::TLibraryFrm(int screen_width, QWidget* parent)
   scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   content_ = new QWidget;
   scroll_->setWidget(content_);
+  scroll_->viewport()->installEventFilter(this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(scroll_);
@@ -46,16 +45,16 @@ TLibraryFrm::TLibraryFrm(int screen_width, QWidget* parent)
   list_->setObjectName("SelectLibCmb");
   list_->setPlaceholderText("Выбор библиотеки");
   list_->addItem("Примеры схем");
-  for (const auto& range : ListedRanges()) list_->addItem(FromUtf8(range.list_item));
+  for (const auto& range : ListedRanges()) list_->addItem(ToQString(range.list_item));
   list_->setCurrentIndex(-1);
   connect(list_, &QComboBox::currentIndexChanged, this, [this](int item) { BuildPalette(item); });
 
   const auto examples = BuiltinExamples();
   for (int k = 1; k <= kBuiltinExampleCount; ++k) {
     const BuiltinExample& example = examples[k - 1];
-    auto* button = new QPushButton(FromUtf8(example.caption), content_);
+    auto* button = new QPushButton(ToQString(example.caption), content_);
     button->setObjectName(QString("butSchema%1").arg(k));
-    button->setToolTip(FromUtf8(example.hint));
+    button->setToolTip(ToQString(example.hint));
     button->setVisible(false);
     connect(button, &QPushButton::clicked, this, [this, k] { emit ExampleChosen(k); });
     buttons_.push_back(button);
@@ -91,9 +90,10 @@ double TLibraryFrm::ButtonMarginDivisor() const {
   return 6.5;
 }
 
-void TLibraryFrm::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  Layout();
+// The layout follows the width of the visible part of the window.
+bool TLibraryFrm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == scroll_->viewport() && event->type() == QEvent::Resize) Layout();
+  return QWidget::eventFilter(watched, event);
 }
 
 // The pixel rules of the window: the list across the width, the buttons

@@ -30,7 +30,7 @@ class TLibraryFrm : public QWidget {
   void ExampleChosen(int k);
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildPalette(int item);

@@ -1,8 +1,8 @@
 #include "ui/status_panels.h"
 
-#include <QApplication>
-#include <QThread>
 #include <cmath>
+
+#include "ui/qt_text.h"
 
 namespace kortiv {
 namespace {
@@ -19,37 +19,26 @@ StatusPanels::StatusPanels(QStatusBar* bar) : bar_(bar) {
     label->setObjectName(QString("StatusPanel%1").arg(panel));
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
+    label->setMinimumWidth(0);
     bar->addWidget(label);
     labels_[panel] = label;
   }
   labels_[2]->setFixedWidth(kSparePanelWidth);
-  Layout();
+  Layout(bar->width());
 }
 
-void StatusPanels::Layout() {
-  const int rest = bar_->width() - kReservedWidth;
+void StatusPanels::Layout(int bar_width) {
+  const int rest = bar_width - kReservedWidth;
   labels_[0]->setFixedWidth(std::max(0, static_cast<int>(std::lround(rest * 0.4))));
   labels_[1]->setFixedWidth(std::max(0, static_cast<int>(std::lround(rest * 0.6))));
 }
 
-void StatusPanels::SetText(int panel, std::string_view text) {
-  if (panel < 0 || panel > 2) return;
-  const QString value = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  QLabel* label = labels_[panel];
-  if (QThread::currentThread() == label->thread()) {
-    label->setText(value);
-  } else {
-    QMetaObject::invokeMethod(label, [label, value] { label->setText(value); });
-  }
+void StatusPanels::SetTexts(const std::array<std::string, 3>& texts) {
+  for (int panel = 0; panel < 3; ++panel) SetText(panel, ToQString(texts[panel]));
 }
 
-void StatusPanels::Repaint() {
-  if (QThread::currentThread() != bar_->thread()) return;
-  for (auto* label : labels_) label->repaint();
-}
-
-void StatusPanels::Clear() {
-  for (auto* label : labels_) label->clear();
+void StatusPanels::SetText(int panel, const QString& text) {
+  if (labels_[panel]->text() != text) labels_[panel]->setText(text);
 }
 
 }  // namespace kortiv
