@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QScreen>
+#include <optional>
 
 #include "document/document.h"
 #include "document/settings_location.h"
@@ -11,17 +12,34 @@
 #include "ui/qt_messenger.h"
 #include "ui/qt_text.h"
 
-int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("Kortiv");
-  QApplication::setApplicationVersion(KORTIV_VERSION);
+namespace {
 
+void SetIdentity() {
+  QCoreApplication::setApplicationName("Kortiv");
+  QCoreApplication::setApplicationVersion(KORTIV_VERSION);
+}
+
+// The model file named on the command line. --help and --version answer
+// here and end the program, so they need no display.
+std::optional<QString> ParseCommandLine(int& argc, char* argv[]) {
+  QCoreApplication parsing(argc, argv);
+  SetIdentity();
   QCommandLineParser parser;
   parser.setApplicationDescription("Kortiv: схемы систем автоматического управления и их расчёт");
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addPositionalArgument("model", "Файл модели (*.krt), открываемый при запуске", "[model]");
-  parser.process(app);
+  parser.process(parsing);
+  if (parser.positionalArguments().isEmpty()) return std::nullopt;
+  return parser.positionalArguments().first();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  const std::optional<QString> model = ParseCommandLine(argc, argv);
+  QApplication app(argc, argv);
+  SetIdentity();
 
   kortiv::QtMessenger messenger;
   kortiv::QtFileChooser files;
@@ -35,9 +53,6 @@ int main(int argc, char* argv[]) {
   files.SetParent(&window);
   text_input.SetParent(&window);
   window.ShowAtStart();
-
-  if (!parser.positionalArguments().isEmpty()) {
-    document.OpenFile(kortiv::ToUtf8(parser.positionalArguments().first()));
-  }
+  if (model) document.OpenFile(kortiv::ToUtf8(*model));
   return app.exec();
 }
