@@ -417,7 +417,6 @@ bool Document::Analyse() {
   if (!before.SameModel(Snapshot())) {
     history_.Push(before);
     MarkModified();
-    DiscardResults();
   }
   DocumentChange change;
   change.scheme = change.state = change.status = change.clipboard = true;
