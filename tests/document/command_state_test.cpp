@@ -16,8 +16,8 @@ class CommandStateTest : public DocumentTest {
   std::string Row(const Selection& selection = {}) const {
     const CommandState s = doc.Commands(selection);
     std::string row;
-    for (bool on : {s.selection, s.control_point, s.save, s.whole_scheme, s.paste,
-                    s.element_params, s.check, s.run, s.results, s.undo, s.redo}) {
+    for (bool on : {s.selection, s.control_point, s.save, s.whole_scheme, s.paste, s.element_params,
+                    s.check, s.run, s.results, s.undo, s.redo}) {
       row += on ? '1' : '0';
     }
     return row;
@@ -43,7 +43,18 @@ TEST_F(CommandStateTest, ClickingACellEnablesTheWholeSchemeGroupOnce) {
 TEST_F(CommandStateTest, PlacingAnElementWithoutParameters) {
   doc.PlaceElement(200, {2, 2}, OnOccupied::kRefuse);
   //                      sel cp save whole paste par check run res undo redo
-  EXPECT_EQ(Row(Cell{2, 2}), "1" "1" "1" "1" "0" "1" "1" "0" "0" "1" "0");
+  EXPECT_EQ(Row(Cell{2, 2}),
+            "1"
+            "1"
+            "1"
+            "1"
+            "0"
+            "1"
+            "1"
+            "0"
+            "0"
+            "1"
+            "0");
   EXPECT_EQ(Caption(Cell{2, 2}), "Установить контрольную точку");
   // An empty cell selected: no selection group, no parameters.
   EXPECT_EQ(Row(Cell{3, 3}), "00110010010");

@@ -40,7 +40,8 @@ TEST_F(EditingTest, WithoutAskPasteAnOccupantIsReplacedWithoutAQuestion) {
 
 TEST_F(EditingTest, ACodeBelowOneIsReportedAndPlacesNothing) {
   EXPECT_EQ(doc.PlaceElement(0, {1, 1}, OnOccupied::kRefuse), 0);
-  EXPECT_EQ(messages.Texts(), std::vector<std::string>{"It's no good to draw element with code < 1!"});
+  EXPECT_EQ(messages.Texts(),
+            std::vector<std::string>{"It's no good to draw element with code < 1!"});
   EXPECT_EQ(doc.scheme().ElementCount(), 0);
   EXPECT_EQ(doc.model_state(), ModelState::kNew);
 }
