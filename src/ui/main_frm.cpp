@@ -94,10 +94,10 @@ TMainFrm::TMainFrm(Document& document, QSize screen, QWidget* parent)
   ConnectEditor();
   ConnectLibrary();
 
-  auto* stop = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  stop->setObjectName("StopRunShortcut");
-  stop->setContext(Qt::ApplicationShortcut);
-  connect(stop, &QShortcut::activated, this, [this] { document_.StopRun(); });
+  stop_run_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  stop_run_->setObjectName("StopRunShortcut");
+  stop_run_->setContext(Qt::ApplicationShortcut);
+  connect(stop_run_, &QShortcut::activated, this, [this] { document_.StopRun(); });
   run_timer_.setObjectName("tmrRun");
   run_timer_.setInterval(kRunPollMs);
   connect(&run_timer_, &QTimer::timeout, this, &TMainFrm::PollRun);
@@ -267,6 +267,7 @@ void TMainFrm::Sync() {
   for (const auto& [name, member] : Groups()) Action(name)->setEnabled(state.*member);
   Action("mnuViewPoint")->setText(ToQString(state.control_point_caption));
   library_->setEnabled(state.scheme_edits);
+  stop_run_->setEnabled(state.busy);
   setWindowTitle(ToQString(document_.caption()));
   status_->SetTexts(document_.StatusTexts());
   const int cut = document_.PendingCutElement();

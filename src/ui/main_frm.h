@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QMenu>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolBar>
 #include <memory>
@@ -129,6 +130,8 @@ class TMainFrm : public QMainWindow, public DocumentObserver {
   TLibraryFrm* library_ = nullptr;
   QDockWidget* library_dock_ = nullptr;
   std::unique_ptr<StatusPanels> status_;
+  // Esc stops a busy run; at other times the key is left to the widgets.
+  QShortcut* stop_run_ = nullptr;
   QTimer run_timer_;
 };
 
