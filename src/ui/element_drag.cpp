@@ -12,7 +12,6 @@ ElementDragSession::ElementDragSession(QWidget* source, const ElementDrag& drag,
   picture_->setPixmap(picture);
   picture_->setAttribute(Qt::WA_TransparentForMouseEvents);
   picture_->resize(picture.deviceIndependentSize().toSize());
-  picture_->setWindowOpacity(0.7);
   QGuiApplication::setOverrideCursor(Qt::ForbiddenCursor);
 }
 
