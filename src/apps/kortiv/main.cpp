@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QScreen>
-#include <optional>
 
 #include "document/document.h"
 #include "document/settings_location.h"
@@ -19,27 +18,39 @@ void SetIdentity() {
   QCoreApplication::setApplicationVersion(KORTIV_VERSION);
 }
 
-// The model file named on the command line. --help and --version answer
-// here and end the program, so they need no display.
-std::optional<QString> ParseCommandLine(int& argc, char* argv[]) {
-  QCoreApplication parsing(argc, argv);
-  SetIdentity();
-  QCommandLineParser parser;
+void DescribeOptions(QCommandLineParser& parser) {
   parser.setApplicationDescription("Kortiv: схемы систем автоматического управления и их расчёт");
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addPositionalArgument("model", "Файл модели (*.krt), открываемый при запуске", "[model]");
-  parser.process(parsing);
-  if (parser.positionalArguments().isEmpty()) return std::nullopt;
-  return parser.positionalArguments().first();
+}
+
+// --help and --version are answered without a display.
+bool AsksForTextOnly(int argc, char* argv[]) {
+  const QStringList text_options = {"-h", "--help", "--help-all", "-?", "-v", "--version"};
+  for (int i = 1; i < argc; ++i) {
+    if (text_options.contains(QString::fromLocal8Bit(argv[i]))) return true;
+  }
+  return false;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  const std::optional<QString> model = ParseCommandLine(argc, argv);
+  if (AsksForTextOnly(argc, argv)) {
+    QCoreApplication app(argc, argv);
+    SetIdentity();
+    QCommandLineParser parser;
+    DescribeOptions(parser);
+    parser.process(app);  // prints and exits
+    return 0;
+  }
   QApplication app(argc, argv);
   SetIdentity();
+  QCommandLineParser parser;
+  DescribeOptions(parser);
+  parser.process(app);
+  const QStringList models = parser.positionalArguments();
 
   kortiv::QtMessenger messenger;
   kortiv::QtFileChooser files;
@@ -53,6 +64,6 @@ int main(int argc, char* argv[]) {
   files.SetParent(&window);
   text_input.SetParent(&window);
   window.ShowAtStart();
-  if (model) document.OpenFile(kortiv::ToUtf8(*model));
+  if (!models.isEmpty()) document.OpenFile(kortiv::ToUtf8(models.first()));
   return app.exec();
 }
