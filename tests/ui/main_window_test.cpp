@@ -44,6 +44,7 @@ class MainWindowTest : public QObject {
   void CommandsOfOtherWindowsLeaveANote();
   void ACancelledSaveKeepsTheWindowOpen();
   void ClosingWritesTheSettings();
+  void TheSettingsPlaceTheWindowAndTheLibrary();
 };
 
 void MainWindowTest::ToolButtonsShareTheMenuActions() {
@@ -223,6 +224,36 @@ void MainWindowTest::ClosingWritesTheSettings() {
   QVERIFY(d.window.close());
   QVERIFY(QFile::exists(QString::fromStdString(path)));
   QCOMPARE(QFileInfo(QString::fromStdString(path)).size(), 198);
+}
+
+void MainWindowTest::TheSettingsPlaceTheWindowAndTheLibrary() {
+  QTemporaryDir dir;
+  const QString path = dir.path() + "/Kortiv.usr";
+  UserSettings settings;
+  settings.MaximizeAtStart = true;
+  settings.LibraryOnRight = true;
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  const std::string bytes = EncodeUserSettings(settings);
+  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+  file.close();
+
+  RecordingMessenger messages;
+  RecordingFileChooser files;
+  RecordingTextInput text_input;
+  Document doc(messages, files, text_input);
+  doc.LoadSettings({path.toStdString(), path.toStdString()});
+  TMainFrm window(doc, QSize(1280, 1024));
+  window.ShowAtStart();
+  QVERIFY(window.windowState() & Qt::WindowMaximized);
+  QCOMPARE(window.dockWidgetArea(window.LibraryDock()), Qt::RightDockWidgetArea);
+  // Hiding the library gives its width to the editor.
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  const int editor_width = window.Editor()->width();
+  window.LibraryDock()->close();
+  QTRY_VERIFY(window.Editor()->width() > editor_width);
+  window.Action("mnuLibraryWin")->trigger();
+  QTRY_COMPARE(window.Editor()->width(), editor_width);
 }
 
 QTEST_MAIN(MainWindowTest)
