@@ -484,6 +484,9 @@ void Document::StopRun() {
 bool Document::PollRun() {
   if (!job_) return false;
   messenger_.DeliverQueued();
+  // A message box runs its own event loop, in which the ui's timer may
+  // already have finished the run.
+  if (!job_) return false;
   if (job_->Done()) {
     FinishRun();
     return false;
