@@ -262,5 +262,49 @@ TEST_F(RunTest, APortraitWithoutResultsCalculatesThem) {
   EXPECT_EQ(doc.results()->control_points, 4);
 }
 
+// A message box runs an event loop of its own, in which the ui's timer polls
+// the run again.
+class NestedPollingMessenger : public RecordingMessenger {
+ public:
+  void Show(std::string_view text, std::string_view caption = {}) override {
+    RecordingMessenger::Show(text, caption);
+    if (on_show) on_show();
+  }
+  std::function<void()> on_show;
+};
+
+TEST(RunReentryTest, AMessageBoxInWhichTheTimerFinishesTheRunIsSafe) {
+  NestedPollingMessenger messages;
+  RecordingFileChooser files;
+  RecordingTextInput text_input;
+  Document doc(messages, files, text_input);
+  doc.LoadExample(5);  // a feedback loop over a million points: long
+  const int general = doc.PlaceElement(212, {5, 2}, OnOccupied::kRefuse);
+  doc.PlaceElement(101, {5, 1}, OnOccupied::kRefuse);
+  doc.ApplyEdit([&](Scheme& scheme) {
+    scheme.SetParam(1, 1e-4f);
+    scheme.SetParam(2, 100.0f);
+    // All zeros: no leading denominator coefficient, reported at once.
+    scheme.AllocateParamBlock(general);
+    scheme.AllocateParamBlock(general + 1);
+    return true;
+  });
+  // The box's own event loop: the user presses Esc, the timer ends the run.
+  messages.on_show = [&] {
+    doc.StopRun();
+    while (doc.PollRun()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  };
+  ASSERT_EQ(doc.Run(), RunOutcome::kStarted);
+  const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while (doc.PollRun()) {
+    ASSERT_LT(std::chrono::steady_clock::now(), give_up);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  EXPECT_FALSE(doc.RunBusy());
+  EXPECT_EQ(messages.Texts(),
+            std::vector<std::string>{"Неверно задан старший коэффициент an знаменателя!"});
+  EXPECT_EQ(doc.StatusTexts()[0], kInterrupted);
+}
+
 }  // namespace
 }  // namespace kortiv::test
