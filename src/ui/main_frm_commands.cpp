@@ -79,6 +79,9 @@ void TMainFrm::AfterRunStarted(RunOutcome outcome) {
 // results are taken over and shown.
 void TMainFrm::PollRun() {
   if (document_.PollRun()) return;
+  // A message of the run keeps a box open in which the timer polls again;
+  // whichever poll sees the end first shows the results, once.
+  if (!run_timer_.isActive()) return;
   run_timer_.stop();
   if (document_.LastRunProducedResults()) ShowResultsAfterRun();
 }
