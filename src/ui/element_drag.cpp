@@ -1,6 +1,7 @@
 #include "ui/element_drag.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QKeyEvent>
 
 namespace kortiv {
 
@@ -13,6 +14,7 @@ ElementDragSession::ElementDragSession(QWidget* source, const ElementDrag& drag,
   picture_->setAttribute(Qt::WA_TransparentForMouseEvents);
   picture_->resize(picture.deviceIndependentSize().toSize());
   QGuiApplication::setOverrideCursor(Qt::ForbiddenCursor);
+  qApp->installEventFilter(this);
 }
 
 ElementDragSession::~ElementDragSession() {
@@ -34,8 +36,19 @@ ElementDropTarget* ElementDragSession::TargetAt(QPoint global, QPoint* local) co
   return nullptr;
 }
 
+bool ElementDragSession::eventFilter(QObject*, QEvent* event) {
+  if (cancelled_ || event->type() != QEvent::KeyPress ||
+      static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape) {
+    return false;
+  }
+  cancelled_ = true;
+  if (picture_) picture_->hide();
+  QGuiApplication::changeOverrideCursor(Qt::ArrowCursor);
+  return true;
+}
+
 void ElementDragSession::MoveTo(QPoint global) {
-  if (!source_ || !picture_) return;
+  if (cancelled_ || !source_ || !picture_) return;
   QWidget* top = source_->window();
   picture_->move(top->mapFromGlobal(global) - hot_spot_);
   picture_->show();
@@ -50,6 +63,7 @@ void ElementDragSession::MoveTo(QPoint global) {
 
 bool ElementDragSession::DropAt(QPoint global) {
   if (picture_) picture_->hide();
+  if (cancelled_) return false;
   QPoint local;
   ElementDropTarget* target = TargetAt(global, &local);
   if (!target || !target->AcceptsDrop(drag_, local)) return false;

@@ -30,8 +30,8 @@ class ElementDropTarget {
 // A drag between the windows of the program, led by the mouse that the
 // source widget holds: a picture follows the mouse, the cursor says whether
 // the widget under it would take the element, and releasing the button
-// drops it there.
-class ElementDragSession {
+// drops it there. Esc gives the drag up.
+class ElementDragSession : public QObject {
  public:
   ElementDragSession(QWidget* source, const ElementDrag& drag, const QPixmap& picture,
                      QPoint hot_spot);
@@ -43,6 +43,10 @@ class ElementDragSession {
   // Drops on the widget under the point if it takes the element; true if
   // it did.
   bool DropAt(QPoint global);
+  bool Cancelled() const { return cancelled_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // The drop target under a point of the screen and the point in it.
@@ -52,6 +56,7 @@ class ElementDragSession {
   ElementDrag drag_;
   QPoint hot_spot_;
   QPointer<QLabel> picture_;
+  bool cancelled_ = false;
 };
 
 }  // namespace kortiv

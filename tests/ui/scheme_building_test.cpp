@@ -36,6 +36,7 @@ class SchemeBuildingTest : public QObject {
   void BuildCheckSaveAndCalculate();
   void DropsOnOccupiedCellsAndOnTheSourceAreRefused();
   void MovingKeepsTheElementAndSelectsTheTarget();
+  void EscGivesADragUp();
 };
 
 void SchemeBuildingTest::BuildCheckSaveAndCalculate() {
@@ -166,6 +167,22 @@ void SchemeBuildingTest::MovingKeepsTheElementAndSelectsTheTarget() {
   d.DragInField({1, 1}, {1, 2});
   QCOMPARE(scheme.GetControlPoint(d.ElementIn({1, 2})), 1);
   QCOMPARE(scheme.ControlPointCount(), 1);
+}
+
+void SchemeBuildingTest::EscGivesADragUp() {
+  Desktop d;
+  d.ChooseList(kLinear);
+  PalettePicture* picture = d.Picture(kAperiodic);
+  const QPoint start = d.At(picture, picture->rect().center());
+  QTest::mousePress(d.Handle(), Qt::LeftButton, {}, start);
+  QTest::mouseMove(d.Handle(), start + QPoint(10, 4));
+  QTest::mouseMove(d.Handle(), d.AtCell({2, 2}));
+  QTest::keyClick(d.Handle(), Qt::Key_Escape);
+  QTest::mouseRelease(d.Handle(), Qt::LeftButton, {}, d.AtCell({2, 2}));
+  QCOMPARE(d.doc.scheme().ElementCount(), 0);
+  // The next drag works as ever.
+  d.DragFromLibrary(kAperiodic, {2, 2});
+  QCOMPARE(d.CodeIn({2, 2}), kAperiodic);
 }
 
 QTEST_MAIN(SchemeBuildingTest)
