@@ -4,6 +4,7 @@
 // mouse clicks and key presses.
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -55,6 +56,23 @@ class ParameterFormFixture {
     field->setFocus();
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(field, text);
+  }
+  // Types into the current cell of the grid: the first key opens the cell's
+  // editor, which takes the rest; Enter closes it.
+  void TypeInGrid(const QString& text) {
+    for (QChar key : text) QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  }
+  void TypeInCell(int row, int column, const QString& text) {
+    Grid()->setCurrentCell(row, column);
+    Grid()->setFocus();
+    TypeInGrid(text);
+  }
+  // Clicks item i of a radio group on its caption.
+  QAbstractButton* ChooseItem(const char* group, int i) {
+    QAbstractButton* item = Find(group)->findChildren<QAbstractButton*>()[i];
+    QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(8, item->height() / 2));
+    return item;
   }
   void Click(const char* button) { QTest::mouseClick(Button(button), Qt::LeftButton); }
   void Accept() { Click("cmdOK"); }
