@@ -89,6 +89,7 @@ void ParametersDialogTest::RecalculationFollowsOnlyItsOwnFields() {
   f.Click("cmdApply");
   QCOMPARE(f.messages.Texts(), Texts{"Период должен быть положительным!"});
   QVERIFY(f.Button("cmdApply")->isEnabled());
+  QVERIFY(f.Text("txtPar3")->hasFocus());
   QCOMPARE(f.Text("txtAux1")->text(), QString("0.25"));
 }
 
@@ -177,6 +178,9 @@ void ParametersDialogTest::GeneralElementShowsItsStoredCoefficients() {
   f.Accept();
   QCOMPARE(f.messages.Texts(), Texts{"Старший коэффициент знаменателя не должен быть нулевым!"});
   QVERIFY(f.form->isVisible());
+  QVERIFY(grid->hasFocus());
+  QCOMPARE(grid->currentRow(), 2);
+  QCOMPARE(grid->currentColumn(), 1);
   QCOMPARE(f.scheme.ElementParam(element, 6), 0.5f);
 }
 
@@ -273,7 +277,10 @@ void ParametersDialogTest::RefusedValuesKeepTheTypedTexts() {
   QCOMPARE(f.Text("txtPar3")->text(), QString("1.0001"));
   QCOMPARE(f.Text("txtAux1")->text(), QString("0,3"));
   QVERIFY(f.scheme.ParamsMissing(element));
-  f.Type(f.Text("txtPar3"), "-1");
+  // The focus goes to the damping the message is about, ready to be retyped.
+  QVERIFY(f.Text("txtPar3")->hasFocus());
+  QCOMPARE(f.Text("txtPar3")->selectedText(), QString("1.0001"));
+  QTest::keyClicks(f.Text("txtPar3"), "-1");
   f.Accept();
   QVERIFY(!f.form->isVisible());
   QCOMPARE(f.Block(element), (std::vector<float>{1, 1, -1, 0, 0.3f}));

@@ -263,7 +263,7 @@ void TfrmParametersSet::cmdOKClick() {
     return;
   }
   if (entry_.OrdersPending()) return FocusControl(cmdApply_);
-  if (QWidget* refused = RefusedControl()) FocusControl(refused);
+  FocusRefused();
 }
 
 void TfrmParametersSet::cmdApplyClick() {
@@ -273,19 +273,18 @@ void TfrmParametersSet::cmdApplyClick() {
   if (rebuild) {
     Reposition(entry_.layout().reposition);
     StringGridPar_->FocusFirstCell();
-  } else if (entry_.ApplyEnabled()) {
-    if (QWidget* refused = RefusedControl()) FocusControl(refused);
+  } else {
+    FocusRefused();
   }
 }
 
-QWidget* TfrmParametersSet::RefusedControl() const {
-  const FieldNumbers numbers = ConvertFields(entry_.layout(), entry_.fields());
-  for (const LayoutControl* row : Rows()) {
-    if (ParameterFields::IsText(row->control) && numbers.TextFailed(row->control)) {
-      return Control(row->control);
-    }
-  }
-  return nullptr;
+void TfrmParametersSet::FocusRefused() {
+  const std::optional<RefusedField>& refused = entry_.Refused();
+  if (!refused) return;
+  if (refused->control != ControlId::kStringGridPar) return FocusControl(Control(refused->control));
+  const int column = entry_.fields().grid.ColumnOfIndex(refused->grid_index);
+  StringGridPar_->setFocus(Qt::OtherFocusReason);
+  StringGridPar_->setCurrentCell(refused->grid_row, column);
 }
 
 void TfrmParametersSet::FocusControl(QWidget* control) {

@@ -68,8 +68,8 @@ class TfrmParametersSet : public QDialog {
   std::vector<const LayoutControl*> Rows() const;
   // Puts the focus in `control` with its text selected.
   void FocusControl(QWidget* control);
-  // The field a refusal was about: the first text that was not a number.
-  QWidget* RefusedControl() const;
+  // Puts the focus in the field the last refusal was about.
+  void FocusRefused();
 
   ParameterEntry entry_;
   Messenger& messenger_;
