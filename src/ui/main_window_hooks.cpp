@@ -2,6 +2,7 @@
 // command reaches them through one member here; until a window exists its
 // member leaves a note in the status bar.
 #include "ui/main_frm.h"
+#include "ui/params/parameters_dialog.h"
 
 namespace kortiv {
 
@@ -10,8 +11,16 @@ void TMainFrm::NoteUnavailable(const QString& command) {
 }
 
 // mode 0: the selected element's parameters; 1: the integration parameters.
+// What the form stores on "Принять" is one undo step of the document.
 void TMainFrm::OpenParameterDialog(int mode) {
-  NoteUnavailable(mode == 0 ? "Параметры элемента" : "Параметры интегрирования");
+  int element = 0;
+  if (mode == 0) {
+    const Selection selection = CurrentSelection();
+    element = selection ? document_.ElementAt(*selection) : 0;
+    if (element == 0) return;
+  }
+  const ParameterContext context = document_.ParameterContextFor();
+  document_.ApplyEdit([&](Scheme&) { return RunParameterDialog(this, context, mode, element); });
 }
 
 // After a run or phase portrait with results, and when Run finds the
