@@ -64,7 +64,7 @@ class ParameterFormFixture {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   }
   void TypeInCell(int row, int column, const QString& text) {
-    Grid()->setCurrentCell(row, column);
+    Grid()->SetCurrentGridCell(row, column);
     Grid()->setFocus();
     TypeInGrid(text);
   }

@@ -98,14 +98,14 @@ void ParametersDialogTest::GeneralElementNeedsItsOrdersApplied() {
   const int element = f.Place(kGeneralLinearCode);
   f.Open(element);
   CoefficientGridView* grid = f.Grid();
-  QCOMPARE(grid->columnCount(), 5);
+  QCOMPARE(grid->GridColumnCount(), 5);
   QCOMPARE(f.Spin("cseN")->toolTip(),
            QString("Для активации нового значения n используйте кнопку 'Применить n и m'."));
   QCOMPARE(f.Spin("cseM")->toolTip(),
            QString("Для активации нового значения m используйте кнопку 'Применить n и m'."));
   f.Type(f.Spin("cseN"), "5");
   QVERIFY(f.Button("cmdApply")->isEnabled());
-  QCOMPARE(grid->columnCount(), 5);  // only the button rebuilds
+  QCOMPARE(grid->GridColumnCount(), 5);  // only the button rebuilds
   f.Accept();
   QCOMPARE(f.messages.Texts(),
            Texts{"Величины n и/или m были изменены, но не активизированы! Сохранение прервано. "
@@ -114,27 +114,32 @@ void ParametersDialogTest::GeneralElementNeedsItsOrdersApplied() {
   QVERIFY(f.Button("cmdApply")->hasFocus());
   QVERIFY(f.scheme.ParamsMissing(element));
 
+  const int low = grid->height();
   f.Click("cmdApply");
-  QCOMPARE(grid->columnCount(), 7);
+  QCOMPARE(grid->GridColumnCount(), 7);
   QVERIFY(!f.Button("cmdApply")->isEnabled());
+  // Six coefficients scroll; the grid makes room for its scroll bar.
+  QVERIFY(grid->height() > low);
+  QVERIFY(f.form->rect().contains(grid->geometry()));
   for (int column = 1; column < 7; ++column) {
     const int index = 6 - column;
-    QCOMPARE(grid->item(0, column)->text(), QString::number(index));
-    QCOMPARE(grid->item(1, column)->text(), index >= 1 ? QString("нет") : QString("1"));
-    QCOMPARE(grid->item(2, column)->text(), QString("1"));
-    QCOMPARE(grid->item(3, column)->text(), index == 5 ? QString("нет") : QString("0"));
+    QCOMPARE(grid->CellText(0, column), QString::number(index));
+    QCOMPARE(grid->CellText(1, column), index >= 1 ? QString("нет") : QString("1"));
+    QCOMPARE(grid->CellText(2, column), QString("1"));
+    QCOMPARE(grid->CellText(3, column), index == 5 ? QString("нет") : QString("0"));
   }
-  QCOMPARE(grid->item(3, 0)->text(), QString("Нач.усл. y(i)(0)"));
-  QVERIFY(!(grid->item(1, 1)->flags() & Qt::ItemIsEditable));  // "нет"
-  QVERIFY(!(grid->item(0, 3)->flags() & Qt::ItemIsEditable));  // the index row
+  QCOMPARE(grid->CellText(3, 0), QString("Нач.усл. y(i)(0)"));
+  QVERIFY(!grid->CellEditable(1, 1));  // "нет"
+  QVERIFY(!grid->CellEditable(0, 3));  // the index row
+  QVERIFY(grid->CellEditable(1, 6));
 
   // A typed coefficient goes back to its default when the orders are applied.
   f.TypeInCell(2, 1, "7");
-  QCOMPARE(grid->item(2, 1)->text(), QString("7"));
+  QCOMPARE(grid->CellText(2, 1), QString("7"));
   f.Type(f.Spin("cseN"), "4");
   f.Type(f.Spin("cseN"), "5");
   f.Click("cmdApply");
-  QCOMPARE(grid->item(2, 1)->text(), QString("1"));
+  QCOMPARE(grid->CellText(2, 1), QString("1"));
 
   f.TypeInCell(2, 1, "2,5");
   f.messages.Clear();
@@ -154,7 +159,7 @@ void ParametersDialogTest::GeneralElementShowsItsStoredCoefficients() {
   f.Type(f.Spin("cseN"), "2");
   f.Click("cmdApply");
   CoefficientGridView* grid = f.Grid();
-  QCOMPARE(grid->columnCount(), 4);
+  QCOMPARE(grid->GridColumnCount(), 4);
   const auto type = [&](int row, int column, const char* text) { f.TypeInCell(row, column, text); };
   type(1, 2, "3");    // b_1
   type(2, 1, "0.5");  // a_2
@@ -166,11 +171,11 @@ void ParametersDialogTest::GeneralElementShowsItsStoredCoefficients() {
   grid = f.Grid();
   QCOMPARE(f.Spin("cseM")->value(), 1);
   QCOMPARE(f.Spin("cseN")->value(), 2);
-  QCOMPARE(grid->item(1, 2)->text(), QString("3"));
-  QCOMPARE(grid->item(1, 1)->text(), QString("нет"));
-  QCOMPARE(grid->item(2, 1)->text(), QString("0.5"));
-  QCOMPARE(grid->item(3, 2)->text(), QString("-1"));
-  QCOMPARE(grid->item(3, 1)->text(), QString("нет"));
+  QCOMPARE(grid->CellText(1, 2), QString("3"));
+  QCOMPARE(grid->CellText(1, 1), QString("нет"));
+  QCOMPARE(grid->CellText(2, 1), QString("0.5"));
+  QCOMPARE(grid->CellText(3, 2), QString("-1"));
+  QCOMPARE(grid->CellText(3, 1), QString("нет"));
 
   // A zero leading coefficient is refused and stores nothing.
   type(2, 1, "0");
@@ -180,7 +185,7 @@ void ParametersDialogTest::GeneralElementShowsItsStoredCoefficients() {
   QVERIFY(f.form->isVisible());
   QVERIFY(grid->hasFocus());
   QCOMPARE(grid->currentRow(), 2);
-  QCOMPARE(grid->currentColumn(), 1);
+  QCOMPARE(grid->CurrentGridColumn(), 1);
   QCOMPARE(f.scheme.ElementParam(element, 6), 0.5f);
 }
 
@@ -397,22 +402,22 @@ void ParametersDialogTest::EnterInTheGridMovesToTheNextCell() {
   CoefficientGridView* grid = f.Grid();
   // Editable: b_1 b_0 / a_1 a_0 / y(0); Enter walks them in reading order.
   QCOMPARE(grid->currentRow(), 1);
-  QCOMPARE(grid->currentColumn(), 1);
+  QCOMPARE(grid->CurrentGridColumn(), 1);
   f.TypeInGrid("2");
   QCOMPARE(grid->currentRow(), 1);
-  QCOMPARE(grid->currentColumn(), 2);
+  QCOMPARE(grid->CurrentGridColumn(), 2);
   QTest::keyClick(grid, Qt::Key_Return);
   QCOMPARE(grid->currentRow(), 2);
-  QCOMPARE(grid->currentColumn(), 1);
+  QCOMPARE(grid->CurrentGridColumn(), 1);
   QTest::keyClick(grid, Qt::Key_Enter);
   QTest::keyClick(grid, Qt::Key_Enter);
   QCOMPARE(grid->currentRow(), 3);
-  QCOMPARE(grid->currentColumn(), 2);
+  QCOMPARE(grid->CurrentGridColumn(), 2);
   f.TypeInGrid("4");
   QCOMPARE(grid->currentRow(), 1);  // round to the first cell again
   QVERIFY(f.form->isVisible());
-  QCOMPARE(grid->item(1, 1)->text(), QString("2"));
-  QCOMPARE(grid->item(3, 2)->text(), QString("4"));
+  QCOMPARE(grid->CellText(1, 1), QString("2"));
+  QCOMPARE(grid->CellText(3, 2), QString("4"));
   f.Accept();
   QCOMPARE(f.Block(element), (std::vector<float>{1.1f, 1.1f, 1, 2, 1, 1, 4}));
 }

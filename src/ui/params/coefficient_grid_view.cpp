@@ -19,41 +19,53 @@ QString ToQString(std::string_view text) {
 CoefficientGridView::CoefficientGridView(QWidget* parent) : QTableWidget(parent) {
   setRowCount(CoefficientGrid::kRowCount);
   horizontalHeader()->hide();
-  verticalHeader()->hide();
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                   QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
   setTabKeyNavigation(false);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  verticalHeader()->setHighlightSections(false);
   connect(this, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-    if (!showing_) emit CellEdited(item->row(), item->column(), item->text());
+    if (!showing_) emit CellEdited(item->row(), item->column() + 1, item->text());
   });
 }
 
 void CoefficientGridView::ShowGrid(const CoefficientGrid& grid) {
   showing_ = true;
   clearContents();
-  setColumnCount(grid.ColumnCount());
-  const QPalette fixed = palette();
+  setColumnCount(grid.ColumnCount() - 1);
+  QStringList titles;
   for (int row = 0; row < CoefficientGrid::kRowCount; ++row) {
-    for (int column = 0; column < grid.ColumnCount(); ++column) {
+    titles << ToQString(grid.Cell(row, 0));
+    for (int column = 1; column < grid.ColumnCount(); ++column) {
       const QString text = ToQString(grid.Cell(row, column));
       auto* item = new QTableWidgetItem(text);
-      const bool title = row == CoefficientGrid::kIndexRow || column == 0;
-      const bool absent = text == ToQString(CoefficientGrid::kAbsent);
-      if (title || absent) item->setFlags(Qt::ItemIsEnabled);
-      if (title) item->setBackground(fixed.button());
-      item->setTextAlignment(column == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
-      setItem(row, column, item);
+      const bool index = row == CoefficientGrid::kIndexRow;
+      if (index || text == ToQString(CoefficientGrid::kAbsent)) item->setFlags(Qt::ItemIsEnabled);
+      if (index) item->setBackground(palette().button());
+      item->setTextAlignment(Qt::AlignCenter);
+      setItem(row, column - 1, item);
     }
   }
+  setVerticalHeaderLabels(titles);
   const int row_height = fontMetrics().height() + kRowPadding;
   for (int row = 0; row < CoefficientGrid::kRowCount; ++row) setRowHeight(row, row_height);
-  resizeColumnToContents(0);
-  setColumnWidth(0, columnWidth(0) + kCellPadding);
   FitColumns();
   showing_ = false;
+}
+
+QString CoefficientGridView::CellText(int row, int column) const {
+  if (column == 0) return model()->headerData(row, Qt::Vertical).toString();
+  const QTableWidgetItem* cell = item(row, column - 1);
+  return cell ? cell->text() : QString();
+}
+
+bool CoefficientGridView::CellEditable(int row, int column) const {
+  return column > 0 && Editable(row, column - 1);
 }
 
 int CoefficientGridView::LeastColumnWidth() const {
@@ -61,15 +73,16 @@ int CoefficientGridView::LeastColumnWidth() const {
 }
 
 int CoefficientGridView::WidthFor(int indices) const {
-  return 2 * frameWidth() + columnWidth(0) + indices * LeastColumnWidth();
+  return 2 * frameWidth() + verticalHeader()->sizeHint().width() + indices * LeastColumnWidth();
 }
 
 void CoefficientGridView::FitColumns() {
-  const int indices = columnCount() - 1;
+  const int indices = columnCount();
   if (indices <= 0) return;
-  const int spare = width() - WidthFor(indices);
-  const int each = LeastColumnWidth() + std::max(spare, 0) / indices;
-  for (int column = 1; column <= indices; ++column) setColumnWidth(column, each);
+  const int spare = std::max(width() - WidthFor(indices), 0);
+  const int each = LeastColumnWidth() + spare / indices;
+  for (int column = 0; column < indices; ++column) setColumnWidth(column, each);
+  setColumnWidth(indices - 1, each + spare % indices);
 }
 
 int CoefficientGridView::RowsHeight() const {
@@ -79,7 +92,7 @@ int CoefficientGridView::RowsHeight() const {
 }
 
 int CoefficientGridView::HeightFor(int width) const {
-  int columns = 2 * frameWidth();
+  int columns = 2 * frameWidth() + verticalHeader()->sizeHint().width();
   for (int column = 0; column < columnCount(); ++column) columns += columnWidth(column);
   return columns > width ? MostHeight() : RowsHeight();
 }
@@ -88,8 +101,8 @@ int CoefficientGridView::MostHeight() const {
   return RowsHeight() + horizontalScrollBar()->sizeHint().height();
 }
 
-bool CoefficientGridView::Editable(int row, int column) const {
-  const QTableWidgetItem* cell = item(row, column);
+bool CoefficientGridView::Editable(int row, int view_column) const {
+  const QTableWidgetItem* cell = item(row, view_column);
   return cell != nullptr && (cell->flags() & Qt::ItemIsEditable);
 }
 

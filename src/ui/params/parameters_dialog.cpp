@@ -284,7 +284,7 @@ void TfrmParametersSet::FocusRefused() {
   if (refused->control != ControlId::kStringGridPar) return FocusControl(Control(refused->control));
   const int column = entry_.fields().grid.ColumnOfIndex(refused->grid_index);
   StringGridPar_->setFocus(Qt::OtherFocusReason);
-  StringGridPar_->setCurrentCell(refused->grid_row, column);
+  StringGridPar_->SetCurrentGridCell(refused->grid_row, column);
 }
 
 void TfrmParametersSet::FocusControl(QWidget* control) {
