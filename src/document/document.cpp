@@ -177,13 +177,14 @@ void Document::SchemeEdited() {
   MarkModified();
 }
 
+// The caption changes with opening, saving and renaming only; edits leave it.
 void Document::UpdateCaption() {
-  if (model_state_ == ModelState::kExample && example_shown_ > 0) {
-    caption_ = file_path_ + ". " + model_name_;
-    return;
-  }
   const bool has_file =
       model_state_ == ModelState::kSaved || model_state_ == ModelState::kSavedChanged;
+  if (!has_file && example_shown_ > 0) {
+    caption_ = std::string(kBuiltinExamplePath) + ". " + model_name_;
+    return;
+  }
   caption_ = "Kortiv: " + (has_file ? FileStem(file_path_) : std::string("noname"));
   if (has_file || model_name_ != kNoName) caption_ += " : " + model_name_;
 }
@@ -207,7 +208,7 @@ bool Document::CommitStep(const SchemeSnapshot& before) {
   } else {
     SchemeEdited();
   }
-  UpdateCaption();
+  if (before.model_name != model_name_) UpdateCaption();
   DocumentChange change;
   change.scheme = !only_name;
   change.state = true;
@@ -671,13 +672,13 @@ ParameterContext Document::ParameterContextFor() {
   return {scheme_, times_, stats_, messenger_, settings_.FreqInHertz, decimal_separator_};
 }
 
-void Document::AfterHistoryMove() {
+void Document::AfterHistoryMove(const std::string& name_before) {
   // Element numbers may now mean other elements: a pending cut becomes a
   // copy of its text.
   kortiv::CancelPendingCut(clip_);
   clip_.ClipSource = 0;
   SchemeEdited();
-  UpdateCaption();
+  if (name_before != model_name_) UpdateCaption();
   DocumentChange change;
   change.scheme = change.state = change.results = change.status = change.clipboard = true;
   Notify(change);
@@ -687,8 +688,9 @@ bool Document::Undo() {
   if (RunBusy()) return false;
   std::optional<SchemeSnapshot> back = history_.Undo(Snapshot());
   if (!back) return false;
+  const std::string name = model_name_;
   Restore(*back);
-  AfterHistoryMove();
+  AfterHistoryMove(name);
   return true;
 }
 
@@ -696,8 +698,9 @@ bool Document::Redo() {
   if (RunBusy()) return false;
   std::optional<SchemeSnapshot> forward = history_.Redo(Snapshot());
   if (!forward) return false;
+  const std::string name = model_name_;
   Restore(*forward);
-  AfterHistoryMove();
+  AfterHistoryMove(name);
   return true;
 }
 

@@ -237,7 +237,7 @@ class Document {
   RunOutcome StartRun(RunKindRequested kind, RunMode mode);
   bool SaveAsFlow(std::string_view title);
   void ClearToNew();
-  void AfterHistoryMove();
+  void AfterHistoryMove(const std::string& name_before);
 
   ThreadRoutedMessenger messenger_;
   FileChooser& files_;

@@ -226,5 +226,22 @@ TEST_F(ModelStateTest, RenamingKeepsTheResultsAndTheCheckedScheme) {
   EXPECT_TRUE(doc.Commands({}).results);
 }
 
+TEST_F(ModelStateTest, EditsLeaveTheCaptionRenamingAndUndoingAChangedNameUpdateIt) {
+  doc.LoadExample(3);
+  doc.Rotate({2, 3}, Rotation::kClockwise);
+  EXPECT_EQ(doc.caption(), "Встроенный в Kortiv пример. Схемы со схождениями");
+  text_input.answers = {std::string("моя")};
+  ASSERT_TRUE(doc.NameModel());
+  EXPECT_EQ(doc.caption(), "Встроенный в Kortiv пример. моя");
+  ASSERT_TRUE(doc.Undo());
+  EXPECT_EQ(doc.caption(), "Встроенный в Kortiv пример. Схемы со схождениями");
+
+  messages.answers = {false};
+  ASSERT_TRUE(doc.New());
+  text_input.answers = {std::string("новая")};
+  ASSERT_TRUE(doc.NameModel());
+  EXPECT_EQ(doc.caption(), "Kortiv: noname : новая");
+}
+
 }  // namespace
 }  // namespace kortiv::test

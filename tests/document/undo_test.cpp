@@ -239,6 +239,9 @@ TEST_F(RandomUndoTest, TwoThousandEditsUndosAndRedosKeepTheSchemeSound) {
     }
     ASSERT_EQ(doc.CanUndo(), !past.empty());
     ASSERT_EQ(doc.CanRedo(), !future.empty());
+    // Scrolling belongs to the view: no command shifts the scheme itself.
+    ASSERT_EQ(doc.scheme().RowShift(), 0);
+    ASSERT_EQ(doc.scheme().ColShift(), 0);
 
     const std::string image = Image();
     RecordingMessenger read_messages;
