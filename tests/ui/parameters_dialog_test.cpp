@@ -232,6 +232,7 @@ void ParametersDialogTest::SweepGeneratorKeepsNegativeDecades() {
   f.Accept();
   QCOMPARE(f.messages.Texts(), Texts{"Величина m должна быть меньше величины n!"});
   QVERIFY(f.form->isVisible());
+  QVERIFY(f.Spin("cseM")->hasFocus());
 }
 
 void ParametersDialogTest::CommaAndPointStoreTheSameValue() {
@@ -390,6 +391,16 @@ void ParametersDialogTest::TabFollowsTheFieldsDownwards() {
   }
   // The point count is read-only, the recalculation starts disabled.
   QCOMPARE(visited, (QStringList{"txtPar1", "txtPar2", "txtPar3", "cmdOK", "cmdNo", "txtPar1"}));
+
+  // Once enabled, the recalculation is reached between the two buttons it stands between.
+  f.Type(f.Text("txtPar1"), "1");
+  visited.clear();
+  for (int i = 0; i < 7; ++i) {
+    visited << QApplication::focusWidget()->objectName();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  QCOMPARE(visited,
+           (QStringList{"txtPar1", "txtPar2", "txtPar3", "cmdOK", "cmdApply", "cmdNo", "txtPar1"}));
 }
 
 void ParametersDialogTest::EnterInTheGridMovesToTheNextCell() {
