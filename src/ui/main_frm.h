@@ -17,6 +17,8 @@
 
 namespace kortiv {
 
+class PlotWindows;
+
 // The size of the field and of the library, chosen once from the screen.
 struct ScreenLayout {
   int field_cols = 9;
@@ -50,6 +52,7 @@ class TMainFrm : public QMainWindow, public DocumentObserver {
   const StatusPanels& Status() const { return *status_; }
   Document& document() const { return document_; }
   const ScreenLayout& Layout() const { return layout_; }
+  PlotWindows& Plots() const { return *plots_; }
 
   // The view's selection as the document takes it.
   Selection CurrentSelection() const;
@@ -71,6 +74,7 @@ class TMainFrm : public QMainWindow, public DocumentObserver {
   void ConnectCommands();
   void ConnectEditor();
   void ConnectLibrary();
+  void ConnectPlots();
 
   // Shows the document: enabling, captions, status, the field.
   void Sync();
@@ -108,6 +112,8 @@ class TMainFrm : public QMainWindow, public DocumentObserver {
   void OpenSettingsDialog(int page);
   void ShowPlotWindow();
   void ShowTableWindow();
+  void ShowTableExtremes();
+  void MarkTableOutOfDate();
   void SavePictureOfPlot();
   void SavePictureOfScheme();
   void SaveResultsData();
@@ -129,6 +135,7 @@ class TMainFrm : public QMainWindow, public DocumentObserver {
   TLibraryFrm* library_ = nullptr;
   QDockWidget* library_dock_ = nullptr;
   std::unique_ptr<StatusPanels> status_;
+  PlotWindows* plots_ = nullptr;
   QTimer run_timer_;
 };
 

@@ -2,6 +2,8 @@
 // command reaches them through one member here; until a window exists its
 // member leaves a note in the status bar.
 #include "ui/main_frm.h"
+#include "ui/plot/plot_window.h"
+#include "ui/plot/plot_windows.h"
 
 namespace kortiv {
 
@@ -14,24 +16,46 @@ void TMainFrm::OpenParameterDialog(int mode) {
   NoteUnavailable(mode == 0 ? "Параметры элемента" : "Параметры интегрирования");
 }
 
+// The plot windows follow the results; printing and saving the plot are
+// enabled while the window of the last results is shown.
+void TMainFrm::ConnectPlots() {
+  plots_ = new PlotWindows(document_, this);
+  for (const char* name : {"mnuPrnGraphik", "mnuSavePicture"}) {
+    QAction* action = Action(name);
+    action->setEnabled(false);
+    connect(plots_, &PlotWindows::plotShown, action, &QAction::setEnabled);
+  }
+  connect(plots_, &PlotWindows::tablesRequested, this, &TMainFrm::ShowTableExtremes);
+  connect(plots_, &PlotWindows::tableOutOfDate, this, &TMainFrm::MarkTableOutOfDate);
+}
+
 // After a run or phase portrait with results, and when Run finds the
 // results still valid: the plot and table windows as the settings ask.
-// Until the plot window exists, the status bar reports the finished run:
-// its phase and its duration.
-void TMainFrm::ShowResultsAfterRun() {}
+void TMainFrm::ShowResultsAfterRun() {
+  const bool fresh = plots_->ShowResultsAfterRun();
+  if (fresh && document_.settings().ShowTableAfterRun) ShowTableWindow();
+}
 
 // page 0: the first page; the plot window asks for the scales page.
-void TMainFrm::OpenSettingsDialog(int) {
-  NoteUnavailable("Пользователя");
+void TMainFrm::OpenSettingsDialog(int page) {
+  plots_->OpenSettingsDialog(page);
 }
 
 void TMainFrm::ShowPlotWindow() {
-  NoteUnavailable("Графики");
+  plots_->ShowPlotWindow();
 }
 
 void TMainFrm::ShowTableWindow() {
   NoteUnavailable("Таблица");
 }
+
+// The plot's "Таблицы": the table window on its extremes page.
+void TMainFrm::ShowTableExtremes() {
+  NoteUnavailable("Таблицы");
+}
+
+// The plot was drawn anew: the next table request builds the table again.
+void TMainFrm::MarkTableOutOfDate() {}
 
 void TMainFrm::SavePictureOfPlot() {
   NoteUnavailable("Сохранить графики");

@@ -167,7 +167,6 @@ class SettingsDialogTest : public QObject {
     QVERIFY(settings_.LibraryOnRight);
     QVERIFY(settings_.DoubleWindows);
     QVERIFY(!settings_.AskDelete);
-    QVERIFY(!dialog_->Outcome().discard_results);
   }
 
   void whiteGridIsStoredAs13AndShownAgain() {
@@ -299,20 +298,28 @@ class SettingsDialogTest : public QObject {
     QVERIFY(!plot.manual_y);
   }
 
-  void changedMethodOrUnitDiscardsTheResults() {
+  void unitsAreTakenAndTheGridOptionAsksForARedraw() {
     PlotState plot = AmplitudeAndPhasePlot();
     Open(&plot, true);
     ClickOn(TfrmCustom::kFreqPage, "rgrPhase_1");
+    ClickOn(TfrmCustom::kFreqPage, "rgrFreq_1");
+    ClickOn(TfrmCustom::kMethodsPage, "rgrDeriv_2");
     Click("cmdOK");
     QVERIFY(settings_.PhaseInDegrees);
-    QVERIFY(dialog_->Outcome().discard_results);
+    QVERIFY(settings_.FreqInHertz);
+    QCOMPARE(settings_.DerivMethod, 2);
     QVERIFY(!dialog_->Outcome().refresh_plot);
     Open(&plot, true);
     ClickOn(TfrmCustom::kScalePage, "chkGridEnable");
     Click("cmdOK");
     QVERIFY(!settings_.GridEnable);
-    QVERIFY(!dialog_->Outcome().discard_results);
     QVERIFY(dialog_->Outcome().refresh_plot);
+    // Without results there is nothing to draw again.
+    Open(&plot, false);
+    ClickOn(TfrmCustom::kScalePage, "chkGridEnable");
+    Click("cmdOK");
+    QVERIFY(settings_.GridEnable);
+    QVERIFY(!dialog_->Outcome().refresh_plot);
   }
 };
 

@@ -512,10 +512,6 @@ void TfrmCustom::accept() {
   s.PhaseInDegrees = rgrPhase_->ItemIndex() == 1;
   s.FreqInHertz = rgrFreq_->ItemIndex() == 1;
   s.ExcludeTwoPiJumps = chkTwoPI_->isChecked();
-  outcome_.discard_results =
-      s.DerivMethod != before.DerivMethod || s.OdeMethod != before.OdeMethod ||
-      s.PhaseInDegrees != before.PhaseInDegrees || s.FreqInHertz != before.FreqInHertz ||
-      s.ExcludeTwoPiJumps != before.ExcludeTwoPiJumps;
   outcome_.refresh_plot = plot_outdated_ && results_;
   QDialog::accept();
 }

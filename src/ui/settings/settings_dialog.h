@@ -18,10 +18,10 @@ class RadioGroup;
 class StylePreviewWidget;
 struct PlotState;
 
-// What accepting the settings asks of the program.
+// What accepting the settings asks of the plot window besides taking the
+// settings (which discards results made with other methods or units).
 struct SettingsOutcome {
-  bool discard_results = false;  // a method or a unit of the results changed
-  bool refresh_plot = false;     // the plot must be drawn again ("Обновить")
+  bool refresh_plot = false;  // the plot must be drawn again ("Обновить")
 };
 
 // The user settings dialog "Настройки пользователя". Colours and line
