@@ -34,9 +34,13 @@ bool PlotWindows::ShowResultsAfterRun() {
 void PlotWindows::CreateWindow() {
   RunState* results = document_.results();
   if (!results) return;
-  // A shown window stays beside the new one only when the settings say so;
-  // a hidden one cannot be reached again.
-  if (current_ && !(document_.settings().DoubleWindows && current_->PlotShown())) {
+  // A shown window stays beside the new one only when the settings say so,
+  // until it is closed; a hidden one cannot be reached again.
+  if (current_ && document_.settings().DoubleWindows && current_->PlotShown()) {
+    current_->setAttribute(Qt::WA_DeleteOnClose);
+    // Printing and saving follow the window of the last results only.
+    disconnect(current_, &TfrmGraph::shownChanged, this, &PlotWindows::plotShown);
+  } else if (current_) {
     current_->close();
     delete current_;
   }
