@@ -4,6 +4,7 @@
 #include "ui/plot/plot_windows.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -136,6 +137,40 @@ class PlotWindowsTest : public QObject {
     auto* button = Plot(desktop)->findChild<QPushButton*>("btnSetting");
     QCOMPARE(PageOfSettingsOpenedBy([&] { QTest::mouseClick(button, Qt::LeftButton); }),
              int(TfrmCustom::kScalePage));
+  }
+
+  void acceptedColoursRecolourTheControlPointMarksAtOnce() {
+    test::Desktop desktop;
+    QVERIFY(desktop.doc.LoadExample(1));
+    auto count = [&desktop](QRgb colour) {
+      const QImage field = desktop.Field()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+      int n = 0;
+      for (int y = 0; y < field.height(); ++y) {
+        for (int x = 0; x < field.width(); ++x) n += field.pixel(x, y) == colour;
+      }
+      return n;
+    };
+    const QRgb lime = qRgb(0, 255, 0);
+    const int red = count(qRgb(255, 0, 0));
+    QVERIFY(red > 0);
+    QCOMPARE(count(lime), 0);
+    // Point 1 becomes "лимонный" in the dialog, which is accepted.
+    QTimer::singleShot(0, [] {
+      auto* dialog = qobject_cast<TfrmCustom*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      dialog->ShowPage(TfrmCustom::kGraphPage);
+      auto* colour = dialog->findChild<QComboBox*>("cmbColor");
+      colour->setFocus();
+      for (int i = 0; i < 10; ++i) QTest::keyClick(colour, Qt::Key_Down);
+      QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    });
+    desktop.Action("OptCustMnu")->trigger();
+    QCOMPARE(desktop.doc.settings().Styles[1][0], 10);
+    QVERIFY(count(lime) > 0);
+    QVERIFY(count(qRgb(255, 0, 0)) < red);
+    for (const auto& entry : desktop.messages.entries) {
+      QVERIFY2(entry.text.find("расставьте их заново") == std::string::npos, entry.text.c_str());
+    }
   }
 };
 
