@@ -125,7 +125,7 @@ TEST_F(ReadoutZoomTest, PhaseOnlyInHertzAndRadians) {
   EXPECT_TRUE(parts[0].text.starts_with("f = ")) << parts[0].text;
   EXPECT_TRUE(parts[0].text.ends_with(" Гц")) << parts[0].text;
   EXPECT_NEAR(NumberIn(parts[0].text), 1000 / (2 * M_PI), 2);
-  EXPECT_EQ(parts[1].text, "1: φ = -1 рад");
+  EXPECT_EQ(parts[1].text, "1: A = 0,01; φ = -1 рад");
 }
 
 TEST_F(ReadoutZoomTest, PortraitReadsTheCursorAndTheNearestPointOfEachPair) {

@@ -72,17 +72,11 @@ class Reader {
     return low;
   }
 
+  // Both characteristics, whichever of them the plot shows.
   std::string FrequencyValues(int j, int v) const {
-    std::string text;
-    if (state_.first_axis == 0) {
-      text += (state_.units.decibels ? "L = " : "A = ") + Number(Value(j, 2 * v - 1)) +
-              (state_.units.decibels ? " дБ" : "");
-    }
-    if (state_.last_axis == 1) {
-      if (!text.empty()) text += "; ";
-      text += "φ = " + Number(Value(j, 2 * v)) + (state_.units.degrees ? "°" : " рад");
-    }
-    return text;
+    return (state_.units.decibels ? "L = " : "A = ") + Number(Value(j, 2 * v - 1)) +
+           (state_.units.decibels ? " дБ" : "") + "; φ = " + Number(Value(j, 2 * v)) +
+           (state_.units.degrees ? "°" : " рад");
   }
 
   std::vector<ReadoutPart> AgainstArgument(double x, const std::string& cursor) {

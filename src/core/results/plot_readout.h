@@ -24,7 +24,7 @@ struct ReadoutPart {
 // itself on a logarithmic axis), or the values of both axes (hodograph and
 // phase portrait). Then one part per curve in the colour of its control
 // point: at the point whose argument is nearest to the cursor's, the value
-// (time), the amplitude and phase the plot shows (frequency); on a hodograph
+// (time), the amplitude and the phase (frequency, whichever the plot shows); on a hodograph
 // or portrait the point of the curve nearest to the cursor on the picture,
 // with its frequency or moment.
 std::vector<ReadoutPart> ReadOut(const RunState& run, const PlotState& state,
