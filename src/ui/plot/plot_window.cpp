@@ -66,7 +66,6 @@ TfrmGraph::TfrmGraph(const RunState& run, const PlotState& plot, const UserSetti
   setObjectName("frmGraph");
   setWindowTitle("Графики");
   setProperty("helpTopic", "plot");
-  setAttribute(Qt::WA_DeleteOnClose, false);
   lblReadout_->setObjectName("lblReadout");
   lblReadout_->setTextFormat(Qt::RichText);
   btnSetting_->setObjectName("btnSetting");
