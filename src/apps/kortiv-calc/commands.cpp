@@ -10,7 +10,7 @@ const std::vector<Command>& Commands() {
       {"check", "check MODEL.krt [--yes]", RunCheck},
       {"graph", "graph MODEL.krt [--yes]", RunGraph},
       {"run",
-       "run MODEL.krt [-o FILE] [--portrait] [--from A] [--to C] [--every B] "
+       "run MODEL.krt [-o FILE] [--xlsx BOOK.xlsx] [--portrait] [--from A] [--to C] [--every B] "
        "[--settings Kortiv.usr] [--deriv K] [--ode K] [--hertz] [--degrees] [--no-unwrap] "
        "[--yes]",
        RunRun},
