@@ -18,6 +18,8 @@ const std::vector<Command>& Commands() {
 #ifdef KORTIV_CALC_WITH_DRAW
       {"scheme", "scheme MODEL.krt -o PICTURE [--cols C --rows R] [--origin ROW,COL]", RunScheme},
       {"plot", "plot MODEL.krt -o PICTURE [--size WxH] [run options]", RunPlot},
+      {"print", "print MODEL.krt -o FILE.pdf --model|--plot|--results [--size WxH] [run options]",
+       RunPrint},
 #endif
   };
   return commands;
