@@ -319,7 +319,7 @@ bool Document::OpenFile(const std::string& path) {
   return true;
 }
 
-bool Document::WriteModel(const std::string& path) {
+bool Document::WriteModelTo(const std::string& path) {
   if (!WriteModelFile(path, scheme_, model_name_)) return false;
   file_path_ = path;
   model_state_ = ModelState::kSaved;
@@ -344,12 +344,12 @@ bool Document::SaveAsFlow(std::string_view title) {
   if (!choice || choice->path.empty()) return false;
   std::string path = choice->path;
   if (!EndsWithModelExtension(path)) path += kModelExtension;
-  return WriteModel(path);
+  return WriteModelTo(path);
 }
 
 bool Document::Save() {
   if (NeedsFileName(model_state_)) return SaveAsFlow(kSaveTitle);
-  return WriteModel(file_path_);
+  return WriteModelTo(file_path_);
 }
 
 bool Document::SaveAs() {
@@ -417,7 +417,6 @@ bool Document::Analyse() {
   if (!before.SameModel(Snapshot())) {
     history_.Push(before);
     MarkModified();
-    DiscardResults();
   }
   DocumentChange change;
   change.scheme = change.state = change.status = change.clipboard = true;

@@ -144,6 +144,9 @@ class Document {
   bool OpenFile(const std::string& path);
   bool Save();
   bool SaveAs();
+  // Writes the model to a named file without a dialog and makes it the
+  // model's file (batch runner); a failure is reported and changes nothing.
+  bool WriteModelTo(const std::string& path);
   bool NameModel();
   // Exit and the window's closing: asks about unsaved work; a declined,
   // failed or cancelled save keeps the program open (false). When closing may
@@ -231,7 +234,6 @@ class Document {
   void ClearStatus();
   void UpdateCaption();
   void Notify(const DocumentChange& change);
-  bool WriteModel(const std::string& path);
   RunOutcome StartRun(RunKindRequested kind, RunMode mode);
   bool SaveAsFlow(std::string_view title);
   void ClearToNew();

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "batch_document.h"
 #include "calc/run_state.h"
 #include "commands.h"
 #include "draw/picture_export.h"
@@ -64,10 +65,11 @@ int RunPlot(const Arguments& args) {
   }
   const RunOptions& options = request->options;
   const UserSettings settings = RunSettings(options);
-  RunState run;
-  std::string model_name;
-  const int calculated = CalculateModelFile(options, settings, messenger, run, model_name);
+  BatchDocument batch(messenger);
+  Document& document = batch.document;
+  const int calculated = CalculateModelFile(options, settings, document);
   if (calculated != kExitDone) return calculated;
+  RunState& run = *document.results();
 
   PlotState state;
   PreparePlot(run, settings, options.portrait, state, messenger);

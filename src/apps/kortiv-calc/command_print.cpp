@@ -15,13 +15,13 @@
 #include <iostream>
 #include <optional>
 
+#include "batch_document.h"
 #include "calc/run_state.h"
 #include "commands.h"
 #include "draw/plot_painter.h"
 #include "draw/printout.h"
 #include "draw/scheme_picture.h"
 #include "fitting_window.h"
-#include "model/model_file.h"
 #include "model/scheme.h"
 #include "model_run.h"
 #include "offscreen_painting.h"
@@ -102,57 +102,39 @@ bool WritePdf(const std::string& path, const PaintPrintout& paint) {
   return QFile::rename(temporary, QString::fromStdString(path));
 }
 
-int PrintModelFile(const PrintRequest& request, Messenger& messenger, PaintPrintout& paint,
-                   std::string& header) {
-  auto scheme = std::make_shared<Scheme>(messenger);
-  const ModelReadResult model = ReadModelFile(request.options.model, *scheme);
-  if (!model.ok) return kExitUsageOrFile;
-  header =
-      PrintoutHeader(ModelCaption(request.options.model, model.model_name), CurrentDateTimeText());
-  const SchemeWindow window = FittingWindow(*scheme);
-  auto styles = std::make_shared<PlotStyles>(RunSettings(request.options).Styles);
-  const DrawnPicture picture{SchemePictureSize(window), [scheme, styles, window](QPainter& p) {
-                               DrawSchemePicture(p, *scheme, *styles, window);
+PaintPrintout ModelPrintout(const Document& document, const UserSettings& settings,
+                            const std::string& header) {
+  const Scheme& scheme = document.scheme();
+  const SchemeWindow window = FittingWindow(scheme);
+  const DrawnPicture picture{SchemePictureSize(window), [&scheme, &settings, window](QPainter& p) {
+                               DrawSchemePicture(p, scheme, settings.Styles, window);
                              }};
-  const auto listing = ModelListing(*scheme, SystemDecimalSeparator());
-  paint = [picture, listing, &header](QPdfWriter& pdf) {
-    PrintModel(pdf, header, picture, listing);
-  };
-  return kExitDone;
+  const auto listing = ModelListing(scheme, SystemDecimalSeparator());
+  return
+      [picture, listing, &header](QPdfWriter& pdf) { PrintModel(pdf, header, picture, listing); };
 }
 
-int PrintRunFile(const PrintRequest& request, Messenger& messenger, PaintPrintout& paint,
-                 std::string& header) {
-  const RunOptions& options = request.options;
-  auto settings = std::make_shared<UserSettings>(RunSettings(options));
-  auto run = std::make_shared<RunState>();
-  std::string model_name;
-  const int calculated = CalculateModelFile(options, *settings, messenger, *run, model_name);
-  if (calculated != kExitDone) return calculated;
-  header = PrintoutHeader(ModelCaption(options.model, model_name), CurrentDateTimeText());
-  if (request.printout == Printout::kPlot) {
-    auto state = std::make_shared<PlotState>();
-    PreparePlot(*run, *settings, options.portrait, *state, messenger);
-    const QSize size(request.size.width, request.size.height);
-    const DrawnPicture picture{size, [run, state, settings, size](QPainter& p) {
-                                 PaintPlot(p, QRect(QPoint(0, 0), size), *run, *state, *settings);
-                               }};
-    paint = [picture, &header](QPdfWriter& pdf) { PrintPlot(pdf, header, picture); };
-    return kExitDone;
-  }
+PaintPrintout PlotPrintout(RunState& run, const UserSettings& settings, const PrintRequest& request,
+                           PlotState& state, Messenger& messenger, const std::string& header) {
+  PreparePlot(run, settings, request.options.portrait, state, messenger);
+  const QSize size(request.size.width, request.size.height);
+  const DrawnPicture picture{size, [&run, &state, &settings, size](QPainter& p) {
+                               PaintPlot(p, QRect(QPoint(0, 0), size), run, state, settings);
+                             }};
+  return [picture, &header](QPdfWriter& pdf) { PrintPlot(pdf, header, picture); };
+}
+
+PaintPrintout ResultsPrintout(RunState& run, const UserSettings& settings,
+                              const RunOptions& options, const std::string& header) {
   // As the plot window does before the table reads them.
-  if (run->kind == RunKind::kFrequency) PrepareFrequencyResults(*run, *settings);
-  const PointFilter filter{options.from.value_or(0), options.every.value_or(1),
-                           options.to.value_or(run->last_point)};
-  paint = [run, settings, filter, portrait = options.portrait, &header](QPdfWriter& pdf) {
-    PrintResults(pdf, header,
-                 {*run,
-                  ResultsKindOf(*run, portrait),
-                  {settings->FreqInHertz, settings->PhaseInDegrees},
-                  filter,
-                  SystemDecimalSeparator()});
-  };
-  return kExitDone;
+  if (run.kind == RunKind::kFrequency) PrepareFrequencyResults(run, settings);
+  const PrintedResults results{
+      run,
+      ResultsKindOf(run, options.portrait),
+      {settings.FreqInHertz, settings.PhaseInDegrees},
+      {options.from.value_or(0), options.every.value_or(1), options.to.value_or(run.last_point)},
+      SystemDecimalSeparator()};
+  return [results, &header](QPdfWriter& pdf) { PrintResults(pdf, header, results); };
 }
 
 }  // namespace
@@ -164,12 +146,22 @@ int RunPrint(const Arguments& args) {
     messenger.Show("Использование: kortiv-calc " + kPrintUsage);
     return kExitUsageOrFile;
   }
-  PaintPrintout paint;
-  std::string header;
+  const RunOptions& options = request->options;
+  const UserSettings settings = RunSettings(options);
+  BatchDocument batch(messenger);
+  Document& document = batch.document;
   const int prepared = request->printout == Printout::kModel
-                           ? PrintModelFile(*request, messenger, paint, header)
-                           : PrintRunFile(*request, messenger, paint, header);
+                           ? (document.OpenFile(options.model) ? kExitDone : kExitUsageOrFile)
+                           : CalculateModelFile(options, settings, document);
   if (prepared != kExitDone) return prepared;
+  const std::string header =
+      PrintoutHeader(ModelCaption(options.model, document.model_name()), CurrentDateTimeText());
+  PlotState state;
+  const PaintPrintout paint =
+      request->printout == Printout::kModel ? ModelPrintout(document, settings, header)
+      : request->printout == Printout::kPlot
+          ? PlotPrintout(*document.results(), settings, *request, state, messenger, header)
+          : ResultsPrintout(*document.results(), settings, options, header);
   const OffscreenPainting painting;
   if (!WritePdf(request->options.output, paint)) {
     messenger.Show("Файл " + request->options.output + " не удаётся создать.");

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "batch_document.h"
 #include "calc/run_state.h"
 #include "commands.h"
 #include "model_run.h"
@@ -86,13 +87,14 @@ int RunRun(const Arguments& args) {
     return kExitUsageOrFile;
   }
   const UserSettings settings = RunSettings(request->options);
-  RunState run;
-  std::string model_name;
-  const int calculated = CalculateModelFile(request->options, settings, messenger, run, model_name);
+  BatchDocument batch(messenger);
+  Document& document = batch.document;
+  const int calculated = CalculateModelFile(request->options, settings, document);
   if (calculated != kExitDone) return calculated;
+  RunState& run = *document.results();
   // As the plot window does before the table reads them.
   if (run.kind == RunKind::kFrequency) PrepareFrequencyResults(run, settings);
-  return WriteResults(*request, model_name, run, settings, messenger);
+  return WriteResults(*request, document.model_name(), run, settings, messenger);
 }
 
 }  // namespace kortiv::calc_cli

@@ -2,14 +2,7 @@
 
 #include <charconv>
 
-#include "analysis/analyse_scheme.h"
-#include "analysis/chain_graph.h"
-#include "calc/calculate_scheme.h"
-#include "model/model_file.h"
-#include "model/scheme.h"
-#include "model_analysis.h"
-#include "support/number_format.h"
-#include "support/status_bar.h"
+#include "document/document.h"
 
 namespace kortiv::calc_cli {
 namespace {
@@ -93,28 +86,12 @@ UserSettings RunSettings(const RunOptions& options) {
 }
 
 int CalculateModelFile(const RunOptions& options, const UserSettings& settings,
-                       Messenger& messenger, RunState& run, std::string& model_name) {
-  Scheme scheme(messenger);
-  const ModelReadResult model = ReadModelFile(options.model, scheme);
-  if (!model.ok) return kExitUsageOrFile;
-  model_name = model.model_name;
-
-  ChainGraph graph;
-  SilentStatusBar status;
-  CalcContext context{scheme,
-                      graph,
-                      run,
-                      settings,
-                      messenger,
-                      status,
-                      [&] { AnalyseScheme(scheme, graph, messenger, status); },
-                      SystemDecimalSeparator()};
-  if (options.portrait) {
-    CalculatePhasePortrait(context);
-  } else {
-    CalculateScheme(context);
-  }
-  return run.results_ready ? kExitDone : kExitRefused;
+                       Document& document) {
+  if (!document.OpenFile(options.model)) return kExitUsageOrFile;
+  document.SetSettings(settings);
+  const RunOutcome outcome = options.portrait ? document.PhasePortrait(Document::RunMode::kWait)
+                                              : document.Run(Document::RunMode::kWait);
+  return outcome == RunOutcome::kFinished ? kExitDone : kExitRefused;
 }
 
 }  // namespace kortiv::calc_cli

@@ -7,8 +7,7 @@
 #include "model/user_settings.h"
 
 namespace kortiv {
-class Messenger;
-struct RunState;
+class Document;
 }  // namespace kortiv
 
 namespace kortiv::calc_cli {
@@ -38,12 +37,11 @@ std::optional<RunOptions> ParseRunOptions(const Arguments& args);
 // options' overrides.
 UserSettings RunSettings(const RunOptions& options);
 
-// Reads the model, analyses and calculates it (the phase portrait with
-// --portrait), its messages through the messenger. Returns kExitDone with
-// the results in `run` and the model's name in `model_name`, kExitRefused
-// when the calculation gave no results, kExitUsageOrFile when the model
-// could not be read.
-int CalculateModelFile(const RunOptions& options, const UserSettings& settings,
-                       Messenger& messenger, RunState& run, std::string& model_name);
+// Opens the model in the document, analyses and calculates it (the phase
+// portrait with --portrait), its messages through the document's messenger.
+// Returns kExitDone with the results in the document, kExitRefused when the
+// calculation gave no results, kExitUsageOrFile when the model could not be
+// read.
+int CalculateModelFile(const RunOptions& options, const UserSettings& settings, Document& document);
 
 }  // namespace kortiv::calc_cli
