@@ -17,6 +17,13 @@ bool EndsWithNoCase(const std::string& name, std::string_view ending) {
   });
 }
 
+// As the save routine treats a name typed for the other format: a name
+// ending in ".bmp" or ".jpg" ends in the chosen extension instead.
+std::string WithExtension(const std::string& name, const char* extension) {
+  if (!EndsWithNoCase(name, ".bmp") && !EndsWithNoCase(name, ".jpg")) return name;
+  return name.substr(0, name.size() - 3) + extension;
+}
+
 QImage DrawnImage(const DrawnPicture& picture) {
   QImage image(picture.size, QImage::Format_RGB32);
   image.fill(Qt::white);
@@ -69,8 +76,9 @@ std::string ExportedPictureName(const std::string& name, PictureFormat format) {
     case PictureFormat::kBitmap:
       return PictureFileName(name, PictureFilter::kBitmap);
     case PictureFormat::kPng:
+      return WithExtension(name, "png");
     case PictureFormat::kSvg:
-      return name;
+      return WithExtension(name, "svg");
   }
   return name;
 }

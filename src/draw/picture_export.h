@@ -16,7 +16,8 @@ enum class PictureFormat { kJpeg, kBitmap, kPng, kSvg };
 PictureFormat PictureFormatForName(const std::string& name);
 
 // The name the picture is written under: JPEG and bitmap by the rules of the
-// save routine, PNG and SVG as the name is.
+// save routine; for PNG and SVG likewise a name ending in ".bmp" or ".jpg"
+// gets "png" or "svg" in place of its last three letters.
 std::string ExportedPictureName(const std::string& name, PictureFormat format);
 
 // Draws the picture and writes it under ExportedPictureName. PNG and SVG are
