@@ -90,10 +90,12 @@ bool ExportPicture(const DrawnPicture& picture, const std::string& name, Picture
     case PictureFormat::kBitmap:
       return SavePicture(DrawnImage(picture), name, PictureFilter::kBitmap);
     case PictureFormat::kPng:
-      return WriteReplacing(
-          name, [&](const QString& path) { return DrawnImage(picture).save(path, "PNG"); });
+      return WriteReplacing(ExportedPictureName(name, format), [&](const QString& path) {
+        return DrawnImage(picture).save(path, "PNG");
+      });
     case PictureFormat::kSvg:
-      return WriteReplacing(name, [&](const QString& path) { return WriteSvg(picture, path); });
+      return WriteReplacing(ExportedPictureName(name, format),
+                            [&](const QString& path) { return WriteSvg(picture, path); });
   }
   return false;
 }
