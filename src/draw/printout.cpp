@@ -16,6 +16,8 @@ constexpr double kPageDivisor = 4657;
 constexpr int kFontPoints = 10;
 // The plot picture starts this many printer pixels below the top margin.
 constexpr int kPlotPictureGap = kFontPoints * 20;
+// The page's width between the margins of the first text column (2 · 7 %).
+constexpr double kPictureWidthShare = 0.86;
 
 // Writes lines down the pages of one document: a line that would pass the
 // bottom margin begins a new page.
@@ -124,7 +126,12 @@ double PictureScale(QSize picture, const PageGeometry& page) {
   double a = page.width * 0.8 / picture.width();
   if (page.height < picture.height() * a) a = page.height * 0.8 / picture.height();
   a = std::clamp(a, 1.0, 7.5);
-  return a * page.d;
+  // On a page of more than 4657 pixels a·D alone can reach past the page
+  // (a wide scheme on a 1200 dpi printer): the picture keeps within the text
+  // columns' margins and 80 % of the page's height.
+  const double fit = std::min(page.width * kPictureWidthShare / picture.width(),
+                              page.height * 0.8 / picture.height());
+  return std::min(a * page.d, fit);
 }
 
 std::string PrintoutHeader(const std::string& caption, const std::string& date_time) {

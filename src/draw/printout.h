@@ -33,7 +33,8 @@ struct PageGeometry {
 
 // The scale of a picture on the page: the picture spans 80 % of the page's
 // width (or of its height, when that would be too tall), enlarged at least
-// 1 and at most 7.5 times, in units of D.
+// 1 and at most 7.5 times, in units of D; never wider than the page between
+// its side margins nor higher than 80 % of it.
 double PictureScale(QSize picture, const PageGeometry& page);
 
 // The header line of every printout: the main window's caption, five

@@ -20,6 +20,7 @@ ResultsGridView::ResultsGridView(QWidget* parent) : QTableView(parent) {
   setSelectionBehavior(QAbstractItemView::SelectItems);
   setTabKeyNavigation(true);
   setWordWrap(false);
+  setTextElideMode(Qt::ElideNone);
   verticalHeader()->hide();
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setMinimumSectionSize(kRowHeight);

@@ -82,9 +82,20 @@ QWidget* TfrmTable::BuildResultsPage() {
   StringGridTable_ = new ResultsGridView(page);
   StringGridTable_->setObjectName("StringGridTable");
   StringGridTable_->setModel(model_.get());
-  for (int c = 0; c < std::min<int>(std::size(kFirstColumnWidths), model_->columnCount()); ++c) {
-    StringGridTable_->setColumnWidth(c, kFirstColumnWidths[c]);
+  // The designed widths, widened where the font needs more for fifteen
+  // digits with a sign and an exponent.
+  const int number_width =
+      StringGridTable_->fontMetrics().horizontalAdvance("-0.000100000004749745") + 8;
+  for (int c = 0; c < model_->columnCount(); ++c) {
+    const int designed = c < static_cast<int>(std::size(kFirstColumnWidths))
+                             ? kFirstColumnWidths[c]
+                             : kFirstColumnWidths[std::size(kFirstColumnWidths) - 1];
+    StringGridTable_->setColumnWidth(c, c == 0 ? designed : std::max(designed, number_width));
   }
+  const QString last_point = " " + QString::number(results_->last_point);
+  StringGridTable_->setColumnWidth(
+      0, std::max(kFirstColumnWidths[0],
+                  StringGridTable_->fontMetrics().horizontalAdvance(last_point) + 12));
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(btnSetFiltr_);
