@@ -91,6 +91,10 @@ class Document {
   int example_shown() const { return example_shown_; }
   const std::string& caption() const { return caption_; }
   const UserSettings& settings() const { return settings_; }
+  // The messages and file dialogs of the commands that the windows run
+  // beside the document's own (saving results and pictures).
+  Messenger& messenger() { return messenger_; }
+  FileChooser& files() { return files_; }
   const SettingsLocation& settings_location() const { return settings_location_; }
   const TimeScaleStats& time_scale_stats() const { return stats_; }
   const WorkingTimes& working_times() const { return times_; }
@@ -128,9 +132,6 @@ class Document {
   // Changes whenever a run or a phase portrait delivers results to show
   // in a new plot window; stays while Run shows the results it has.
   int ResultsSerial() const { return results_serial_; }
-
-  // The one messenger of the program, for the windows over the document.
-  Messenger& messenger() { return messenger_; }
 
   // --- Settings -------------------------------------------------------------
   // Reads Kortiv.usr from where `location` says (the defaults without one).

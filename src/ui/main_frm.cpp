@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QShortcut>
 #include <QStatusBar>
 #include <cmath>

@@ -5,19 +5,24 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QTimer>
 #include <QToolBar>
 #include <memory>
 
 #include "document/document.h"
 #include "document/document_observer.h"
+#include "draw/drawn_picture.h"
 #include "ui/editor_frm.h"
 #include "ui/library_frm.h"
 #include "ui/status_panels.h"
 
+class QPrinter;
+
 namespace kortiv {
 
 class PlotWindows;
+class TfrmTable;
 
 // The size of the field and of the library, chosen once from the screen.
 struct ScreenLayout {
@@ -125,6 +130,10 @@ class TMainFrm : public QMainWindow, public DocumentObserver {
   void ShowAbout();
   // A note in status panel 0 for a command whose window is not there yet.
   void NoteUnavailable(const QString& command);
+  // The results table, saving and printing of results (main_window_hooks.cpp).
+  TfrmTable* TableWindow();
+  QPrinter& Printer();
+  DrawnPicture SchemeOnScreen() const;
 
   Document& document_;
   ScreenLayout layout_;
@@ -137,6 +146,9 @@ class TMainFrm : public QMainWindow, public DocumentObserver {
   std::unique_ptr<StatusPanels> status_;
   PlotWindows* plots_ = nullptr;
   QTimer run_timer_;
+  QPointer<TfrmTable> table_;
+  bool table_out_of_date_ = true;
+  std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace kortiv

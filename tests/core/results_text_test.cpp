@@ -170,5 +170,24 @@ TEST(WriteResultsText, WritesBytesAsTheyAreAndReportsAFileItCannotCreate) {
             std::vector<std::string>{"Saving txt: Файл " + folder + " не удаётся создать."});
 }
 
+TEST(WriteResultsText, FailedSaveLeavesTheOlderFileAsItWas) {
+  const auto folder = std::filesystem::temp_directory_path() / "kortiv_results_text_keep";
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  const std::string path = (folder / "results.txt").string();
+  std::ofstream(path, std::ios::binary) << "older results";
+  // The place of the new file is taken, so it cannot be written.
+  std::filesystem::create_directory(path + ".saving");
+  test::RecordingMessenger messenger;
+  EXPECT_FALSE(WriteResultsText(path, "newer", messenger));
+  EXPECT_EQ(messenger.Texts(),
+            std::vector<std::string>{"Saving txt: Файл " + path + " не удаётся создать."});
+  std::ifstream file(path, std::ios::binary);
+  std::stringstream content;
+  content << file.rdbuf();
+  EXPECT_EQ(content.str(), "older results");
+  std::filesystem::remove_all(folder);
+}
+
 }  // namespace
 }  // namespace kortiv

@@ -7,11 +7,13 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include "desktop_fixture.h"
 #include "ui/plot/plot_window.h"
+#include "ui/results/table_frm.h"
 #include "ui/settings/settings_dialog.h"
 
 using namespace kortiv;
@@ -171,6 +173,51 @@ class PlotWindowsTest : public QObject {
     for (const auto& entry : desktop.messages.entries) {
       QVERIFY2(entry.text.find("расставьте их заново") == std::string::npos, entry.text.c_str());
     }
+  }
+
+  void tablesButtonShowsTheExtremesAndRefreshAsksForANewTable() {
+    test::Desktop desktop;
+    QVERIFY(desktop.doc.LoadExample(2));
+    Trigger(desktop, "mnuRun");
+    TfrmGraph* plot = Plot(desktop);
+    auto tables = [] {
+      QList<TfrmTable*> shown;
+      for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* table = qobject_cast<TfrmTable*>(widget); table && table->isVisible()) {
+          shown << table;
+        }
+      }
+      return shown;
+    };
+    QVERIFY(tables().isEmpty());
+    QTest::mouseClick(plot->findChild<QPushButton*>("btnTable"), Qt::LeftButton);
+    QCOMPARE(tables().size(), 1);
+    QPointer<TfrmTable> table = tables().first();
+    QCOMPARE(table->findChild<QTabWidget*>("pgTables")->currentWidget()->objectName(),
+             QString("tabMinMax"));
+    // The same table while the plot is not drawn anew.
+    QTest::mouseClick(plot->findChild<QPushButton*>("btnTable"), Qt::LeftButton);
+    QCOMPARE(tables().first(), table.data());
+    plot->EnableRefresh();
+    QTest::mouseClick(plot->findChild<QPushButton*>("btnRefresh"), Qt::LeftButton);
+    QTest::mouseClick(plot->findChild<QPushButton*>("btnTable"), Qt::LeftButton);
+    QTRY_VERIFY(table.isNull() || !table->isVisible());
+    QCOMPARE(tables().size(), 1);
+  }
+
+  void savingThePlotWritesThePictureItShows() {
+    test::Desktop desktop;
+    QVERIFY(desktop.doc.LoadExample(6));
+    Trigger(desktop, "mnuRun");
+    TfrmGraph* plot = Plot(desktop);
+    QTRY_VERIFY(!plot->DrawnSize().isEmpty());
+    QTemporaryDir dir;
+    const QString path = dir.filePath("plot.png");
+    desktop.files.Answer(path.toStdString(), 2);
+    desktop.Action("mnuSavePicture")->trigger();
+    const QImage saved = QImage(path).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(saved.size(), plot->DrawnSize());
+    QVERIFY(saved == plot->Picture());
   }
 };
 

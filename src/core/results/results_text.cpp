@@ -2,13 +2,13 @@
 
 #include <cstdio>
 #include <ctime>
-#include <fstream>
 #include <iomanip>
 #include <locale>
 #include <sstream>
 #include <stdexcept>
 
 #include "results/results_headings.h"
+#include "support/file_io.h"
 #include "support/messenger.h"
 #include "support/number_format.h"
 #include "support/text_codec.h"
@@ -54,9 +54,7 @@ std::string ResultsText(const ResultsTextSource& source, const PointFilter& filt
 }
 
 bool WriteResultsText(const std::string& path, const std::string& text, Messenger& messenger) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (file) file.write(text.data(), static_cast<std::streamsize>(text.size()));
-  if (!file) {
+  if (!WriteFileReplacing(path, text)) {
     messenger.Show("Saving txt: Файл " + path + " не удаётся создать.");
     return false;
   }

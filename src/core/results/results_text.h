@@ -26,7 +26,9 @@ struct ResultsTextSource {
 // last one without.
 std::string ResultsText(const ResultsTextSource& source, const PointFilter& filter);
 
-// Writes the text as it is (UTF-8); reports a file that cannot be created.
+// Writes the text as it is (UTF-8) beside `path` and renames it over it, so
+// a failed save leaves an older file as it was; reports a file that cannot
+// be created.
 bool WriteResultsText(const std::string& path, const std::string& text, Messenger& messenger);
 
 // The caption of the main window for an opened model: "Kortiv: " + the

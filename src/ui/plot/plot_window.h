@@ -47,6 +47,8 @@ class TfrmGraph : public QWidget {
 
   // The picture as drawn, at its size (for the clipboard and picture files).
   QImage Picture() const;
+  // The size the picture was drawn at; empty before its first redraw.
+  QSize DrawnSize() const { return drawing_.drawn ? drawing_.size : QSize(); }
   // The plot as drawn, painted into any area (printing).
   void PaintPlotInto(QPainter& painter, const QRect& area) const;
 
