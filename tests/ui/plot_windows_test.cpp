@@ -30,6 +30,15 @@ class PlotWindowsTest : public QObject {
 
   static TfrmGraph* Plot(test::Desktop& desktop) { return desktop.window.Plots().Current(); }
 
+  static QList<TfrmTable*> ShownTables() {
+    QList<TfrmTable*> shown;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (auto* table = qobject_cast<TfrmTable*>(widget); table && table->isVisible())
+        shown << table;
+    }
+    return shown;
+  }
+
   // The page the modal settings dialog opens on; the dialog is then
   // cancelled.
   static int PageOfSettingsOpenedBy(const std::function<void()>& open) {
@@ -102,7 +111,14 @@ class PlotWindowsTest : public QObject {
     UserSettings settings = desktop.doc.settings();
     settings.DoubleWindows = true;
     desktop.doc.SetSettings(settings);
+    desktop.Action("mnuTableWin")->trigger();
+    QCOMPARE(ShownTables().size(), 1);
+    QPointer<TfrmTable> time_table = ShownTables().first();
     Trigger(desktop, "mnuPortret");
+    // The portrait's results get a table of their own.
+    desktop.Action("mnuTableWin")->trigger();
+    QVERIFY(!ShownTables().isEmpty());
+    QVERIFY(!ShownTables().contains(time_table.data()) || ShownTables().size() == 2);
     QVERIFY(!second.isNull());
     QVERIFY(second->isVisible());
     QVERIFY(Plot(desktop) != second.data());
@@ -180,15 +196,7 @@ class PlotWindowsTest : public QObject {
     QVERIFY(desktop.doc.LoadExample(2));
     Trigger(desktop, "mnuRun");
     TfrmGraph* plot = Plot(desktop);
-    auto tables = [] {
-      QList<TfrmTable*> shown;
-      for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* table = qobject_cast<TfrmTable*>(widget); table && table->isVisible()) {
-          shown << table;
-        }
-      }
-      return shown;
-    };
+    auto tables = &PlotWindowsTest::ShownTables;
     QVERIFY(tables().isEmpty());
     QTest::mouseClick(plot->findChild<QPushButton*>("btnTable"), Qt::LeftButton);
     QCOMPARE(tables().size(), 1);
