@@ -16,6 +16,8 @@ constexpr double kPageDivisor = 4657;
 constexpr int kFontPoints = 10;
 // The plot picture starts this many printer pixels below the top margin.
 constexpr int kPlotPictureGap = kFontPoints * 20;
+// The widest value of the results listing, with a space before the next.
+constexpr const char* kWidestValue = "-8.8888E+88  ";
 // The page's width between the margins of the first text column (2 · 7 %).
 constexpr double kPictureWidthShare = 0.86;
 
@@ -32,6 +34,13 @@ class PageWriter {
     // Letters as they are written: "fi" stays two letters in the PDF text.
     font.setStyleStrategy(QFont::PreferNoShaping);
     painter_.setFont(font);
+    // A face wider than the printer fonts the columns are measured for is
+    // made smaller, so that a value never runs into the next column.
+    const int value_width = painter_.fontMetrics().horizontalAdvance(kWidestValue);
+    if (value_width > page_.xs) {
+      font.setPointSizeF(kFontPoints * double(page_.xs) / value_width);
+      painter_.setFont(font);
+    }
     painter_.setPen(Qt::black);
     y_ = page_.top;
   }
