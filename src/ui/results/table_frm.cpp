@@ -134,7 +134,7 @@ QWidget* TfrmTable::BuildExtremesPage(ResultsKind kind, const PlotStyles& styles
     auto* label = new QLabel(QString::fromStdString(ExtremesLabel(kind, r)), page);
     label->setObjectName(r == 1 ? QString("lblN") : QString("lblN%1").arg(r));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    const int top = kLabelTop + (kExtremesRowHeight + 1) * (r - 1);
+    const int top = kLabelTop + kExtremesRowHeight * (r - 1);
     label->setGeometry(kLabelLeft, top, kLabelWidth, kExtremesRowHeight);
     QPalette palette = label->palette();
     palette.setColor(
