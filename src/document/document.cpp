@@ -240,10 +240,15 @@ void Document::LoadSettings(const SettingsLocation& location) {
 }
 
 void Document::SetSettings(const UserSettings& settings) {
+  const bool results_outdated = settings.DerivMethod != settings_.DerivMethod ||
+                                settings.OdeMethod != settings_.OdeMethod ||
+                                settings.PhaseInDegrees != settings_.PhaseInDegrees ||
+                                settings.FreqInHertz != settings_.FreqInHertz ||
+                                settings.ExcludeTwoPiJumps != settings_.ExcludeTwoPiJumps;
   settings_ = settings;
-  DiscardResults();
+  if (results_outdated) DiscardResults();
   DocumentChange change;
-  change.results = change.status = true;
+  change.results = change.status = results_outdated;
   Notify(change);
 }
 
@@ -455,6 +460,7 @@ RunOutcome Document::PhasePortrait(RunMode mode) {
   results_valid_ = false;
   results_enabled_ = true;
   last_run_produced_results_ = true;
+  ++results_serial_;
   DocumentChange change;
   change.results = true;
   Notify(change);
@@ -505,6 +511,7 @@ void Document::FinishRun() {
   last_run_produced_results_ = produced;
   if (produced) {
     results_ = std::move(run);
+    ++results_serial_;
     times_ = {results_->t0, results_->h, results_->tk};
     results_enabled_ = true;
     phase_portrait_ = job_kind_ == RunKindRequested::kPhasePortrait;

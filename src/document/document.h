@@ -91,9 +91,8 @@ class Document {
   int example_shown() const { return example_shown_; }
   const std::string& caption() const { return caption_; }
   const UserSettings& settings() const { return settings_; }
-  // The messages and file dialogs of the commands that the windows run
-  // beside the document's own (saving results and pictures).
-  Messenger& messenger() { return messenger_; }
+  // The file dialogs of the commands that the windows run beside the
+  // document's own (saving results and pictures).
   FileChooser& files() { return files_; }
   const SettingsLocation& settings_location() const { return settings_location_; }
   const TimeScaleStats& time_scale_stats() const { return stats_; }
@@ -129,11 +128,18 @@ class Document {
   bool PhasePortraitMode() const { return phase_portrait_; }
   // Whether the plot and table commands have results to show.
   bool HasResults() const { return results_enabled_; }
+  // Changes whenever a run or a phase portrait delivers results to show
+  // in a new plot window; stays while Run shows the results it has.
+  int ResultsSerial() const { return results_serial_; }
+
+  // The one messenger of the program, for the windows over the document.
+  Messenger& messenger() { return messenger_; }
 
   // --- Settings -------------------------------------------------------------
   // Reads Kortiv.usr from where `location` says (the defaults without one).
   void LoadSettings(const SettingsLocation& location);
-  // Accepted settings dialog: takes the settings and discards the results.
+  // Accepted settings dialog: takes the settings. The results are discarded
+  // when a numerical method or a unit they were made or shown in changed.
   void SetSettings(const UserSettings& settings);
   // Writes the settings back; a failure is reported and returns false.
   bool SaveSettings();
@@ -274,6 +280,7 @@ class Document {
   std::unique_ptr<RunJob> job_;
   RunKindRequested job_kind_{};
   bool last_run_produced_results_ = false;
+  int results_serial_ = 0;
 
   UndoHistory history_;
 };

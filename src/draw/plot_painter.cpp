@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "calc/run_state.h"
+#include "draw/palette.h"
+#include "draw/plot_pen.h"
 #include "model/user_settings.h"
 #include "results/plot_decor.h"
 #include "results/plot_frame.h"
@@ -21,47 +23,9 @@ namespace {
 // Labels are placed for a font about 13 pixels high.
 constexpr int kLabelPixelSize = 11;
 
-QColor ColourOfCode(int code) {
-  const Rgb rgb = ColourOf(code);
-  return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
-Qt::PenStyle PenStyleOf(int style) {
-  switch (static_cast<LineStyle>(style)) {
-    case LineStyle::kDash:
-      return Qt::DashLine;
-    case LineStyle::kDot:
-      return Qt::DotLine;
-    case LineStyle::kDashDot:
-      return Qt::DashDotLine;
-    default:
-      return Qt::SolidLine;
-  }
-}
-
-// Pen widths are logical pixels: cosmetic pens keep their width under the
-// painter's scaling, so they are widened by the device's pixel ratio.
-class PenMaker {
- public:
-  explicit PenMaker(const QPainter& painter)
-      : ratio_(painter.device() ? painter.device()->devicePixelRatioF() : 1.0) {}
-
-  QPen Make(const QColor& colour, int style, int width) const {
-    QPen pen(colour);
-    pen.setStyle(PenStyleOf(style));
-    pen.setWidthF(std::clamp(width, 1, 3) * ratio_);
-    pen.setCosmetic(true);
-    return pen;
-  }
-
- private:
-  qreal ratio_;
-};
-
-void DrawDecor(QPainter& painter, const PenMaker& pens, const PlotDecor& decor,
-               const QColor& colour) {
+void DrawDecor(QPainter& painter, const PlotDecor& decor, const QColor& colour) {
   for (const Stroke& stroke : decor.strokes) {
-    painter.setPen(pens.Make(colour, stroke.dotted ? 2 : 0, 1));
+    painter.setPen(PlotPen(painter, colour, stroke.dotted ? 2 : 0, 1));
     painter.drawLine(stroke.from.x, stroke.from.y, stroke.to.x, stroke.to.y);
   }
   // The application's font, whatever the device's own font is, so that a
@@ -91,14 +55,9 @@ struct Curve {
 
 class CurvePainter {
  public:
-  CurvePainter(QPainter& painter, const PenMaker& pens, const RunState& run, const PlotState& state,
+  CurvePainter(QPainter& painter, const RunState& run, const PlotState& state,
                const PlotFrame& frame, const UserSettings& settings)
-      : painter_(painter),
-        pens_(pens),
-        run_(run),
-        state_(state),
-        frame_(frame),
-        settings_(settings) {}
+      : painter_(painter), run_(run), state_(state), frame_(frame), settings_(settings) {}
 
   void DrawAll() {
     const int columns = run_.PerPoint() * run_.control_points;
@@ -125,8 +84,8 @@ class CurvePainter {
     const int point = state_.PortraitMode() ? g + 1 : g / state_.curve_step + 1;
     const PlotStyleRecord& style = settings_.Styles[std::min(point, 12)];
     const bool phase_pair = state_.kind == PlotKind::kFrequency && state_.TwoValueAxes() && a == 1;
-    return pens_.Make(ColourOfCode(style[0]), phase_pair ? style[3] : style[1],
-                      phase_pair ? style[4] : style[2]);
+    return PlotPen(painter_, PaletteColour(style[0]), phase_pair ? style[3] : style[1],
+                   phase_pair ? style[4] : style[2]);
   }
 
   bool PixelOf(const Curve& curve, int j, Pixel& pixel) const {
@@ -186,7 +145,6 @@ class CurvePainter {
   }
 
   QPainter& painter_;
-  const PenMaker& pens_;
   const RunState& run_;
   const PlotState& state_;
   const PlotFrame& frame_;
@@ -198,19 +156,18 @@ class CurvePainter {
 void PaintPlot(QPainter& painter, const QRect& area, const RunState& run, const PlotState& state,
                const UserSettings& settings) {
   if (area.isEmpty()) return;
-  const QColor background = ColourOfCode(settings.Styles[0][1]);
-  const QColor grid = ColourOfCode(settings.Styles[0][2]);
+  const QColor background = PaletteColour(settings.Styles[0][1]);
+  const QColor grid = PaletteColour(settings.Styles[0][2]);
   painter.save();
   painter.setClipRect(area, Qt::IntersectClip);
   painter.fillRect(area, background);
   painter.translate(area.topLeft());
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setBackground(background);
-  const PenMaker pens(painter);
   const PlotFrame frame(area.width(), area.height(), state);
-  DrawDecor(painter, pens, LayOutDecor(frame, state, settings.GridEnable, SystemDecimalSeparator()),
+  DrawDecor(painter, LayOutDecor(frame, state, settings.GridEnable, SystemDecimalSeparator()),
             grid);
-  CurvePainter(painter, pens, run, state, frame, settings).DrawAll();
+  CurvePainter(painter, run, state, frame, settings).DrawAll();
   painter.restore();
 }
 

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "ui/command_table.h"
+#include "ui/plot/plot_windows.h"
 #include "ui/qt_text.h"
 #include "ui/tool_icons.h"
 
@@ -37,9 +38,7 @@ const std::vector<std::pair<const char*, bool CommandState::*>>& Groups() {
       {"mnuPortret", &CommandState::run},
       {"mnuPlotWin", &CommandState::results},
       {"mnuTableWin", &CommandState::results},
-      {"mnuSavePicture", &CommandState::results},
       {"mnuSaveData", &CommandState::results},
-      {"mnuPrnGraphik", &CommandState::results},
       {"mnuPrnData", &CommandState::results},
       {"mnuUndo", &CommandState::undo},
       {"mnuRedo", &CommandState::redo},
@@ -94,6 +93,7 @@ TMainFrm::TMainFrm(Document& document, QSize screen, QWidget* parent)
   ConnectCommands();
   ConnectEditor();
   ConnectLibrary();
+  ConnectPlots();
 
   auto* stop = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   stop->setObjectName("StopRunShortcut");
@@ -279,6 +279,7 @@ void TMainFrm::FocusField() {
 }
 
 void TMainFrm::DocumentChanged(const DocumentChange& change) {
+  if (change.results && !document_.HasResults()) plots_->ResultsDiscarded();
   if (change.replaced) {
     editor_->ResetView();
     FocusField();

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <memory>
+#include <optional>
 
 #include "document/document.h"
 #include "document/document_observer.h"
@@ -21,6 +22,7 @@ class QPrinter;
 
 namespace kortiv {
 
+class PlotWindows;
 class TfrmTable;
 
 // The size of the field and of the library, chosen once from the screen.
@@ -56,6 +58,7 @@ class TMainFrm : public QMainWindow, public DocumentObserver {
   const StatusPanels& Status() const { return *status_; }
   Document& document() const { return document_; }
   const ScreenLayout& Layout() const { return layout_; }
+  PlotWindows& Plots() const { return *plots_; }
 
   // The view's selection as the document takes it.
   Selection CurrentSelection() const;
@@ -77,6 +80,7 @@ class TMainFrm : public QMainWindow, public DocumentObserver {
   void ConnectCommands();
   void ConnectEditor();
   void ConnectLibrary();
+  void ConnectPlots();
 
   // Shows the document: enabling, captions, status, the field.
   void Sync();
@@ -114,6 +118,8 @@ class TMainFrm : public QMainWindow, public DocumentObserver {
   void OpenSettingsDialog(int page);
   void ShowPlotWindow();
   void ShowTableWindow();
+  void ShowTableExtremes();
+  void MarkTableOutOfDate();
   void SavePictureOfPlot();
   void SavePictureOfScheme();
   void SaveResultsData();
@@ -129,6 +135,7 @@ class TMainFrm : public QMainWindow, public DocumentObserver {
   TfrmTable* TableWindow();
   QPrinter& Printer();
   DrawnPicture SchemeOnScreen() const;
+  std::optional<DrawnPicture> PlotOnScreen() const;
 
   Document& document_;
   ScreenLayout layout_;
@@ -139,6 +146,7 @@ class TMainFrm : public QMainWindow, public DocumentObserver {
   TLibraryFrm* library_ = nullptr;
   QDockWidget* library_dock_ = nullptr;
   std::unique_ptr<StatusPanels> status_;
+  PlotWindows* plots_ = nullptr;
   QTimer run_timer_;
   QPointer<TfrmTable> table_;
   bool table_out_of_date_ = true;

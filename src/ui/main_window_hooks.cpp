@@ -14,6 +14,8 @@
 #include "results/results_text.h"
 #include "support/number_format.h"
 #include "ui/main_frm.h"
+#include "ui/plot/plot_window.h"
+#include "ui/plot/plot_windows.h"
 #include "ui/qt_text.h"
 #include "ui/results/filter_frm.h"
 #include "ui/results/picture_saving.h"
@@ -31,22 +33,34 @@ void TMainFrm::OpenParameterDialog(int mode) {
   NoteUnavailable(mode == 0 ? "Параметры элемента" : "Параметры интегрирования");
 }
 
+// The plot windows follow the results; printing and saving the plot are
+// enabled while the window of the last results is shown.
+void TMainFrm::ConnectPlots() {
+  plots_ = new PlotWindows(document_, this);
+  for (const char* name : {"mnuPrnGraphik", "mnuSavePicture"}) {
+    QAction* action = Action(name);
+    action->setEnabled(false);
+    connect(plots_, &PlotWindows::plotShown, action, &QAction::setEnabled);
+  }
+  connect(plots_, &PlotWindows::tablesRequested, this, &TMainFrm::ShowTableExtremes);
+  connect(plots_, &PlotWindows::tableOutOfDate, this, &TMainFrm::MarkTableOutOfDate);
+}
+
 // After a run or phase portrait with results, and when Run finds the
 // results still valid: the plot and table windows as the settings ask.
-// Until the plot window exists, the status bar reports the finished run:
-// its phase and its duration.
 void TMainFrm::ShowResultsAfterRun() {
-  table_out_of_date_ = true;
-  if (document_.settings().ShowTableAfterRun) ShowTableWindow();
+  const bool fresh = plots_->ShowResultsAfterRun();
+  if (fresh) table_out_of_date_ = true;
+  if (fresh && document_.settings().ShowTableAfterRun) ShowTableWindow();
 }
 
 // page 0: the first page; the plot window asks for the scales page.
-void TMainFrm::OpenSettingsDialog(int) {
-  NoteUnavailable("Пользователя");
+void TMainFrm::OpenSettingsDialog(int page) {
+  plots_->OpenSettingsDialog(page);
 }
 
 void TMainFrm::ShowPlotWindow() {
-  NoteUnavailable("Графики");
+  plots_->ShowPlotWindow();
 }
 
 // The table of the latest results: built anew on the first request after a
@@ -87,8 +101,34 @@ DrawnPicture TMainFrm::SchemeOnScreen() const {
           }};
 }
 
+// The plot's "Таблицы": the table window on its extremes page.
+void TMainFrm::ShowTableExtremes() {
+  TfrmTable* table = TableWindow();
+  if (!table) return;
+  table->ShowExtremesPage();
+  table->show();
+  table->raise();
+}
+
+// The plot was drawn anew: the next table request builds the table again.
+void TMainFrm::MarkTableOutOfDate() {
+  table_out_of_date_ = true;
+}
+
+// The plot of the last results as its window draws it, at its size.
+std::optional<DrawnPicture> TMainFrm::PlotOnScreen() const {
+  const TfrmGraph* graph = plots_->Current();
+  if (!graph || !plots_->PlotShown()) return std::nullopt;
+  const QSize size = graph->Picture().size();
+  return DrawnPicture{size, [graph, size](QPainter& painter) {
+                        graph->PaintPlotInto(painter, QRect(QPoint(0, 0), size));
+                      }};
+}
+
 void TMainFrm::SavePictureOfPlot() {
-  NoteUnavailable("Сохранить графики");
+  if (const auto plot = PlotOnScreen()) {
+    SavePictureAs(*plot, kPlotPictureTitle, document_.files(), document_.messenger());
+  }
 }
 
 void TMainFrm::SavePictureOfScheme() {
@@ -130,7 +170,11 @@ void TMainFrm::PrintModel() {
 }
 
 void TMainFrm::PrintPlot() {
-  NoteUnavailable("Печать графиков");
+  const auto plot = PlotOnScreen();
+  if (!plot) return;
+  const std::string header = PrintoutHeader(document_.caption(), CurrentDateTimeText());
+  PreviewPrintout(this, Printer(), "Печать графиков",
+                  [&](QPagedPaintDevice& device) { kortiv::PrintPlot(device, header, *plot); });
 }
 
 void TMainFrm::PrintResults() {

@@ -156,5 +156,33 @@ TEST_F(CommandStateTest, ChangedSettingsDiscardTheResults) {
   EXPECT_EQ(doc.Run(Document::RunMode::kWait), RunOutcome::kFinished);
 }
 
+TEST_F(CommandStateTest, SettingsThatResultsDoNotDependOnKeepThem) {
+  doc.LoadExample(5);
+  ASSERT_EQ(doc.Run(Document::RunMode::kWait), RunOutcome::kFinished);
+  const int serial = doc.ResultsSerial();
+  UserSettings settings = doc.settings();
+  settings.GridEnable = false;
+  settings.AskDelete = false;
+  settings.Styles[1][0] = 9;
+  doc.SetSettings(settings);
+  EXPECT_TRUE(doc.Commands({}).results);
+  EXPECT_EQ(doc.settings().Styles[1][0], 9);
+  // Run shows the results it has; no new plot is due.
+  EXPECT_EQ(doc.Run(Document::RunMode::kWait), RunOutcome::kShowExisting);
+  EXPECT_EQ(doc.ResultsSerial(), serial);
+  // Each unit the results are shown in discards them.
+  for (bool UserSettings::*unit : {&UserSettings::PhaseInDegrees, &UserSettings::FreqInHertz,
+                                   &UserSettings::ExcludeTwoPiJumps}) {
+    ASSERT_EQ(doc.Run(Document::RunMode::kWait),
+              doc.Commands({}).results ? RunOutcome::kShowExisting : RunOutcome::kFinished);
+    settings = doc.settings();
+    settings.*unit = !(settings.*unit);
+    doc.SetSettings(settings);
+    EXPECT_FALSE(doc.Commands({}).results);
+  }
+  EXPECT_EQ(doc.Run(Document::RunMode::kWait), RunOutcome::kFinished);
+  EXPECT_NE(doc.ResultsSerial(), serial);
+}
+
 }  // namespace
 }  // namespace kortiv::test
