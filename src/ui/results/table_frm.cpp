@@ -1,6 +1,5 @@
 #include "ui/results/table_frm.h"
 
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -170,16 +169,6 @@ void TfrmTable::btnSetFiltrClick() {
 void TfrmTable::btnRemoveFiltrClick() {
   Fill(WholeRange(results_->last_point));
   btnRemoveFiltr_->setEnabled(false);
-}
-
-void TfrmTable::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  emit shownChanged(true);
-}
-
-void TfrmTable::closeEvent(QCloseEvent* event) {
-  QWidget::closeEvent(event);
-  emit shownChanged(false);
 }
 
 }  // namespace kortiv

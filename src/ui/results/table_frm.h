@@ -40,15 +40,6 @@ class TfrmTable : public QWidget {
   QTableWidget* extremes() const { return StringGridExtr_; }
   int LastPoint() const { return results_->last_point; }
 
- signals:
-  // Shown and closed: saving and printing of results are offered only while
-  // a table window is shown.
-  void shownChanged(bool shown);
-
- protected:
-  void showEvent(QShowEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-
  private:
   QWidget* BuildResultsPage();
   QWidget* BuildExtremesPage(ResultsKind kind, const PlotStyles& styles);
