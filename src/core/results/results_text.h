@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "calc/run_state.h"
 #include "results/point_filter.h"
 #include "results/results_kind.h"
+#include "series/run_state.h"
 
 namespace kortiv {
 
