@@ -26,4 +26,20 @@ bool EvaluateElement(CalcContext& context, int element, int n, const Series& inp
   }
 }
 
+std::unique_ptr<ElementStepper> MakeElementStepper(CalcContext& context, int element,
+                                                   std::span<const double> input,
+                                                   std::span<double> output) {
+  EvalContext eval = context.Eval();
+  switch (GroupOf(context.scheme.GetCode(element))) {
+    case kGroupLinear:
+      return LinearStepper(eval, element, input, output);
+    case kGroupNonlinear:
+      return NonlinearStepper(eval, element, input, output);
+    case kGroupFunctional:
+      return FunctionalStepper(eval, element, input, output);
+    default:
+      return nullptr;
+  }
+}
+
 }  // namespace kortiv

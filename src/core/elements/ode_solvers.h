@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <vector>
 
 #include "series/eval_context.h"
 
@@ -26,5 +27,54 @@ void SolveOrder1(EvalContext& context, int n, std::span<const float> c, std::spa
 // rounding); otherwise reports and returns false without writing y.
 bool SolveOrderN(EvalContext& context, int n, std::span<const double> x, std::span<const double> z0,
                  std::span<const float> a, std::span<const float> b, Series& y);
+
+// The formulas of SolveOrder1 one point at a time: Start sets point 0 (b[0]
+// must be known), Next(i) point i + 1 (b[i + 1] must be known). Writes y and
+// the slopes f.
+class Order1Solver {
+ public:
+  Order1Solver(double h, float a, int ode_method, std::span<const double> b, std::span<double> f,
+               std::span<double> y);
+  void Start(double y0);
+  void Next(int i);
+
+ private:
+  double h_;
+  float a_;
+  int method_;
+  std::span<const double> b_;
+  std::span<double> f_;
+  std::span<double> y_;
+};
+
+// Whether SolveOrderN accepts the leading coefficient a[q].
+bool LeadingCoefficientIsOne(std::span<const float> a);
+
+// The formulas of SolveOrderN one point at a time over room for `points`
+// points: Start sets point 0 (rhs[0] must be known), Next(i) point i + 1
+// (rhs[i + 1] must be known). Row i of the state holds (y, y', ...,
+// y^(q-1)) at point i, with the row of its derivatives.
+class OrderNSolver {
+ public:
+  OrderNSolver(double h, int ode_method, std::span<const float> a, std::span<const double> rhs,
+               int points);
+  void Start(std::span<const double> z0);
+  void Next(int i);
+  double Value(int i) const { return z_[static_cast<std::size_t>(i) * q_]; }
+
+ private:
+  double& Z(int i, int j) { return z_[static_cast<std::size_t>(i) * q_ + j]; }
+  double& G(int i, int j) { return g_[static_cast<std::size_t>(i) * q_ + j]; }
+  // The highest derivative from the equation over row i as it stands.
+  double Highest(int i);
+  void Derive(int i);
+
+  double h_;
+  bool fourth_order_;
+  int q_;
+  std::span<const float> a_;
+  std::span<const double> rhs_;
+  std::vector<double> z_, g_;
+};
 
 }  // namespace kortiv
