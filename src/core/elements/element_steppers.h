@@ -78,13 +78,13 @@ class Order1Stepper : public ElementStepper {
   Order1Stepper(RunState& run, int ode_method, std::vector<float> c, double y0, float a,
                 std::span<const double> x, std::span<double> y)
       : b_(run, std::move(c), x, static_cast<int>(y.size())),
-        f_(y.size()),
-        solver_(run.h, a, ode_method, b_.Values(), f_, y),
+        solver_(run.h, a, ode_method, SeriesValues{b_.Values()}, y),
+        y_(y),
         y0_(y0) {}
   void Step(int i) override {
     b_.Step(i);
     if (i == 0) {
-      solver_.Start(y0_);
+      y_[0] = y0_;
     } else {
       solver_.Next(i - 1);
     }
@@ -92,8 +92,8 @@ class Order1Stepper : public ElementStepper {
 
  private:
   DerivativeSumSteps b_;
-  Series f_;
-  Order1Solver solver_;
+  Order1Solver<SeriesValues> solver_;
+  std::span<double> y_;
   double y0_;
 };
 

@@ -7,52 +7,7 @@
 #include "support/messenger.h"
 
 namespace kortiv {
-namespace {
-
-// Explicit multistep formulas over the derivatives f(i), f(i-1), ... of the
-// points already known.
-template <typename F>
-double AdamsBashforth2(double y, double h, F f, int i) {
-  return y + h / 2 * (3 * f(i) - f(i - 1));
-}
-template <typename F>
-double AdamsBashforth3(double y, double h, F f, int i) {
-  return y + h / 12 * (23 * f(i) - 16 * f(i - 1) + 5 * f(i - 2));
-}
-template <typename F>
-double AdamsBashforth4(double y, double h, F f, int i) {
-  return y + h / 24 * (55 * f(i) - 59 * f(i - 1) + 37 * f(i - 2) - 9 * f(i - 3));
-}
-template <typename F>
-double AdamsMoulton4(double y, double h, double f_next, F f, int i) {
-  return y + h / 24 * (9 * f_next + 19 * f(i) - 5 * f(i - 1) + f(i - 2));
-}
-
-}  // namespace
-
-Order1Solver::Order1Solver(double h, float a, int ode_method, std::span<const double> b,
-                           std::span<double> f, std::span<double> y)
-    : h_(h), a_(a), method_(ode_method), b_(b), f_(f), y_(y) {}
-
-void Order1Solver::Start(double y0) {
-  y_[0] = y0;
-  f_[0] = b_[0] - a_ * y_[0];
-}
-
-void Order1Solver::Next(int i) {
-  auto slope = [this](int k) { return f_[k]; };
-  if (i == 0 || method_ == 0) {
-    y_[i + 1] = y_[i] + h_ * f_[i];
-  } else if (i == 1 || method_ == 1) {
-    y_[i + 1] = AdamsBashforth2(y_[i], h_, slope, i);
-  } else if (i == 2) {
-    y_[i + 1] = AdamsBashforth3(y_[i], h_, slope, i);
-  } else {
-    const double predicted = AdamsBashforth4(y_[i], h_, slope, i);
-    y_[i + 1] = AdamsMoulton4(y_[i], h_, b_[i + 1] - a_ * predicted, slope, i);
-  }
-  f_[i + 1] = b_[i + 1] - a_ * y_[i + 1];
-}
+namespace {}  // namespace
 
 bool LeadingCoefficientIsOne(std::span<const float> a) {
   return a.back() >= 0.99999 && a.back() <= 1.000001;
@@ -115,10 +70,19 @@ void SolveOrder1(EvalContext& context, int n, std::span<const float> c, std::spa
                  double y0, float a, Series& y) {
   y[0] = y0;
   if (n == 0) return;
-  const Series b = DerivativeSum(context, n, c, x);
-  Series f(n + 1);
-  Order1Solver solver(context.run.h, a, context.settings.OdeMethod, b, f, y);
-  solver.Start(y0);
+  const double h = context.run.h;
+  const int method = context.settings.OdeMethod;
+  // With one coefficient the right-hand side is c0 x, read as it is needed:
+  // the series of a long run are large.
+  if (c.size() == 1) {
+    const float c0 = c[0];
+    Order1Solver solver(
+        h, a, method, [c0, x](int i) { return c0 * x[i]; }, y);
+    for (int i = 0; i < n; ++i) solver.Next(i);
+    return;
+  }
+  const Series sum = DerivativeSum(context, n, c, x);
+  Order1Solver solver(h, a, method, SeriesValues{sum}, y);
   for (int i = 0; i < n; ++i) solver.Next(i);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "series/eval_context.h"
@@ -28,22 +29,60 @@ void SolveOrder1(EvalContext& context, int n, std::span<const float> c, std::spa
 bool SolveOrderN(EvalContext& context, int n, std::span<const double> x, std::span<const double> z0,
                  std::span<const float> a, std::span<const float> b, Series& y);
 
-// The formulas of SolveOrder1 one point at a time: Start sets point 0 (b[0]
-// must be known), Next(i) point i + 1 (b[i + 1] must be known). Writes y and
-// the slopes f.
+// Explicit multistep formulas over the derivatives f(i), f(i-1), ... of the
+// points already known.
+template <typename F>
+double AdamsBashforth2(double y, double h, F f, int i) {
+  return y + h / 2 * (3 * f(i) - f(i - 1));
+}
+template <typename F>
+double AdamsBashforth3(double y, double h, F f, int i) {
+  return y + h / 12 * (23 * f(i) - 16 * f(i - 1) + 5 * f(i - 2));
+}
+template <typename F>
+double AdamsBashforth4(double y, double h, F f, int i) {
+  return y + h / 24 * (55 * f(i) - 59 * f(i - 1) + 37 * f(i - 2) - 9 * f(i - 3));
+}
+template <typename F>
+double AdamsMoulton4(double y, double h, double f_next, F f, int i) {
+  return y + h / 24 * (9 * f_next + 19 * f(i) - 5 * f(i - 1) + f(i - 2));
+}
+
+// Point i of a series, as a right-hand side b(i).
+struct SeriesValues {
+  std::span<const double> values;
+  double operator()(int i) const { return values[i]; }
+};
+
+// The formulas of SolveOrder1 one point at a time: with y[0] set, Next(i)
+// sets y[i + 1] from the points up to i and the right-hand side b(0..i+1).
+// The slopes b(i) - a y[i] are worked out as they are needed rather than
+// held.
+template <typename RightHandSide>
 class Order1Solver {
  public:
-  Order1Solver(double h, float a, int ode_method, std::span<const double> b, std::span<double> f,
-               std::span<double> y);
-  void Start(double y0);
-  void Next(int i);
+  Order1Solver(double h, float a, int ode_method, RightHandSide b, std::span<double> y)
+      : h_(h), a_(a), method_(ode_method), b_(std::move(b)), y_(y) {}
+
+  void Next(int i) {
+    auto slope = [this](int k) { return b_(k) - a_ * y_[k]; };
+    if (i == 0 || method_ == 0) {
+      y_[i + 1] = y_[i] + h_ * slope(i);
+    } else if (i == 1 || method_ == 1) {
+      y_[i + 1] = AdamsBashforth2(y_[i], h_, slope, i);
+    } else if (i == 2) {
+      y_[i + 1] = AdamsBashforth3(y_[i], h_, slope, i);
+    } else {
+      const double predicted = AdamsBashforth4(y_[i], h_, slope, i);
+      y_[i + 1] = AdamsMoulton4(y_[i], h_, b_(i + 1) - a_ * predicted, slope, i);
+    }
+  }
 
  private:
   double h_;
   float a_;
   int method_;
-  std::span<const double> b_;
-  std::span<double> f_;
+  RightHandSide b_;
   std::span<double> y_;
 };
 

@@ -122,9 +122,11 @@ double Scaled(double magnitude, int scale) {
 // digits for its small error to be ruled out, the exact way decides.
 Decimal FastDecimal(double value, int precision) {
   const double magnitude = std::fabs(value);
-  int binary_exponent = 0;
-  std::frexp(magnitude, &binary_exponent);
-  int exponent = static_cast<int>(std::floor((binary_exponent - 1) * 0.30102999566398120));
+  const int biased_exponent = static_cast<int>(std::bit_cast<std::uint64_t>(magnitude) >> 52);
+  if (biased_exponent == 0) return ExactDecimal(value, precision);  // below 2^-1022
+  // floor(e log10 2) for the binary exponent e: the decimal exponent or one
+  // below it.
+  int exponent = ((biased_exponent - 1023) * 78913) >> 18;
   const double lowest = kPowersOfTen[precision - 1];
   const double above = kPowersOfTen[precision];
   double scaled = 0;
@@ -141,12 +143,12 @@ Decimal FastDecimal(double value, int precision) {
     }
   }
   const double tolerance = scaled * 0x1p-48;
-  const double whole = std::floor(scaled);
-  const double fraction = scaled - whole;
+  auto rounded = static_cast<std::uint64_t>(scaled);  // the floor: scaled is positive
+  const double fraction = scaled - static_cast<double>(rounded);
   if (std::fabs(fraction - 0.5) <= tolerance || scaled - lowest <= tolerance) {
     return ExactDecimal(value, precision);
   }
-  auto rounded = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+  if (fraction > 0.5) ++rounded;
   if (rounded == static_cast<std::uint64_t>(above)) {
     rounded /= 10;
     ++exponent;
@@ -160,11 +162,14 @@ Decimal FastDecimal(double value, int precision) {
 }
 
 // A finite non-zero value rounded to `precision` significant digits.
+Decimal ToDecimal(double value, int precision) {
+  return precision <= kFastDigits ? FastDecimal(value, precision) : ExactDecimal(value, precision);
+}
+
 Decimal ToDecimal(long double value, int precision) {
   const auto as_double = static_cast<double>(value);
-  if (static_cast<long double>(as_double) != value) return ExactDecimal(value, precision);
-  if (precision <= kFastDigits) return FastDecimal(as_double, precision);
-  return ExactDecimal(as_double, precision);
+  if (static_cast<long double>(as_double) == value) return ToDecimal(as_double, precision);
+  return ExactDecimal(value, precision);
 }
 
 // Writes into a fixed buffer: every text here is short.
@@ -210,10 +215,8 @@ int UsableDigits(int precision) {
   return std::clamp(precision, 1, kMaxDigits - 2);
 }
 
-}  // namespace
-
-std::string FormatGeneral(long double value, int precision, int exponent_digits,
-                          char decimal_separator) {
+template <typename Float>
+std::string General(Float value, int precision, int exponent_digits, char decimal_separator) {
   if (!std::isfinite(value)) return SpecialText(value);
   if (value == 0) return "0";
   precision = UsableDigits(precision);
@@ -246,8 +249,8 @@ std::string FormatGeneral(long double value, int precision, int exponent_digits,
   return text.Text();
 }
 
-std::string FormatExponent(long double value, int precision, int exponent_digits,
-                           char decimal_separator) {
+template <typename Float>
+std::string Exponent(Float value, int precision, int exponent_digits, char decimal_separator) {
   if (!std::isfinite(value)) return SpecialText(value);
   precision = UsableDigits(precision);
   Decimal d;
@@ -266,6 +269,28 @@ std::string FormatExponent(long double value, int precision, int exponent_digits
   }
   text.AddExponent(d.exponent, exponent_digits, true);
   return text.Text();
+}
+
+}  // namespace
+
+std::string FormatGeneral(double value, int precision, int exponent_digits,
+                          char decimal_separator) {
+  return General(value, precision, exponent_digits, decimal_separator);
+}
+
+std::string FormatGeneral(long double value, int precision, int exponent_digits,
+                          char decimal_separator) {
+  return General(value, precision, exponent_digits, decimal_separator);
+}
+
+std::string FormatExponent(double value, int precision, int exponent_digits,
+                           char decimal_separator) {
+  return Exponent(value, precision, exponent_digits, decimal_separator);
+}
+
+std::string FormatExponent(long double value, int precision, int exponent_digits,
+                           char decimal_separator) {
+  return Exponent(value, precision, exponent_digits, decimal_separator);
 }
 
 bool TryParseDecimal(std::string_view text, char decimal_separator, double& value) {
