@@ -1,6 +1,6 @@
 #include "results/results_text.h"
 
-#include <cstdio>
+#include <charconv>
 #include <ctime>
 #include <fstream>
 #include <iomanip>
@@ -24,9 +24,11 @@ std::string Number(float value, char separator) {
 
 // The point number right-aligned in four characters.
 std::string PointNumber(int p) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%4d", p);
-  return text;
+  char digits[16];
+  const auto length =
+      static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, p).ptr - digits);
+  std::string text(length < 4 ? 4 - length : 0, ' ');
+  return text.append(digits, length);
 }
 
 void AppendPointLine(std::string& text, const ResultsTextSource& source, int p) {
