@@ -39,20 +39,34 @@ Qt::PenStyle PenStyleOf(int style) {
   }
 }
 
-QPen MakePen(const QColor& colour, int style, int width) {
-  QPen pen(colour);
-  pen.setStyle(PenStyleOf(style));
-  pen.setWidth(std::clamp(width, 1, 3));
-  pen.setCosmetic(true);
-  return pen;
-}
+// Pen widths are logical pixels: cosmetic pens keep their width under the
+// painter's scaling, so they are widened by the device's pixel ratio.
+class PenMaker {
+ public:
+  explicit PenMaker(const QPainter& painter)
+      : ratio_(painter.device() ? painter.device()->devicePixelRatioF() : 1.0) {}
 
-void DrawDecor(QPainter& painter, const PlotDecor& decor, const QColor& colour) {
+  QPen Make(const QColor& colour, int style, int width) const {
+    QPen pen(colour);
+    pen.setStyle(PenStyleOf(style));
+    pen.setWidthF(std::clamp(width, 1, 3) * ratio_);
+    pen.setCosmetic(true);
+    return pen;
+  }
+
+ private:
+  qreal ratio_;
+};
+
+void DrawDecor(QPainter& painter, const PenMaker& pens, const PlotDecor& decor,
+               const QColor& colour) {
   for (const Stroke& stroke : decor.strokes) {
-    painter.setPen(MakePen(colour, stroke.dotted ? 2 : 0, 1));
+    painter.setPen(pens.Make(colour, stroke.dotted ? 2 : 0, 1));
     painter.drawLine(stroke.from.x, stroke.from.y, stroke.to.x, stroke.to.y);
   }
-  QFont font = painter.font();
+  // The application's font, whatever the device's own font is, so that a
+  // window, a file and a printout read alike.
+  QFont font;
   font.setPixelSize(kLabelPixelSize);
   painter.setFont(font);
   painter.setPen(colour);
@@ -77,9 +91,14 @@ struct Curve {
 
 class CurvePainter {
  public:
-  CurvePainter(QPainter& painter, const RunState& run, const PlotState& state,
+  CurvePainter(QPainter& painter, const PenMaker& pens, const RunState& run, const PlotState& state,
                const PlotFrame& frame, const UserSettings& settings)
-      : painter_(painter), run_(run), state_(state), frame_(frame), settings_(settings) {}
+      : painter_(painter),
+        pens_(pens),
+        run_(run),
+        state_(state),
+        frame_(frame),
+        settings_(settings) {}
 
   void DrawAll() {
     const int columns = run_.PerPoint() * run_.control_points;
@@ -106,8 +125,8 @@ class CurvePainter {
     const int point = state_.PortraitMode() ? g + 1 : g / state_.curve_step + 1;
     const PlotStyleRecord& style = settings_.Styles[std::min(point, 12)];
     const bool phase_pair = state_.kind == PlotKind::kFrequency && state_.TwoValueAxes() && a == 1;
-    return MakePen(ColourOfCode(style[0]), phase_pair ? style[3] : style[1],
-                   phase_pair ? style[4] : style[2]);
+    return pens_.Make(ColourOfCode(style[0]), phase_pair ? style[3] : style[1],
+                      phase_pair ? style[4] : style[2]);
   }
 
   bool PixelOf(const Curve& curve, int j, Pixel& pixel) const {
@@ -167,6 +186,7 @@ class CurvePainter {
   }
 
   QPainter& painter_;
+  const PenMaker& pens_;
   const RunState& run_;
   const PlotState& state_;
   const PlotFrame& frame_;
@@ -175,19 +195,31 @@ class CurvePainter {
 
 }  // namespace
 
+void PaintPlot(QPainter& painter, const QRect& area, const RunState& run, const PlotState& state,
+               const UserSettings& settings) {
+  if (area.isEmpty()) return;
+  const QColor background = ColourOfCode(settings.Styles[0][1]);
+  const QColor grid = ColourOfCode(settings.Styles[0][2]);
+  painter.save();
+  painter.setClipRect(area, Qt::IntersectClip);
+  painter.fillRect(area, background);
+  painter.translate(area.topLeft());
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setBackground(background);
+  const PenMaker pens(painter);
+  const PlotFrame frame(area.width(), area.height(), state);
+  DrawDecor(painter, pens, LayOutDecor(frame, state, settings.GridEnable, SystemDecimalSeparator()),
+            grid);
+  CurvePainter(painter, pens, run, state, frame, settings).DrawAll();
+  painter.restore();
+}
+
 void PaintPlot(QImage& picture, const RunState& run, const PlotState& state,
                const UserSettings& settings) {
   if (picture.isNull()) return;
-  const QColor background = ColourOfCode(settings.Styles[0][1]);
-  const QColor grid = ColourOfCode(settings.Styles[0][2]);
-  picture.fill(background);
   QPainter painter(&picture);
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setBackground(background);
-  const PlotFrame frame(picture.width(), picture.height(), state);
-  DrawDecor(painter, LayOutDecor(frame, state, settings.GridEnable, SystemDecimalSeparator()),
-            grid);
-  CurvePainter(painter, run, state, frame, settings).DrawAll();
+  PaintPlot(painter, QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize()), run, state,
+            settings);
 }
 
 }  // namespace kortiv

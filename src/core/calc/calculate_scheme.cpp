@@ -89,6 +89,7 @@ bool AllocateRun(CalcContext& context, RunKind kind, long long last_point, Worki
   const auto per = static_cast<std::size_t>(kind);
   const int control_points = context.scheme.ControlPointCount();
   try {
+    run.raw_frequency_results = {};
     run.result_store.assign((per * control_points + 1) * points, 0.0f);
     run.data_chains.assign(points * per * context.graph.K + 1, 0.0);
     work.input.assign(points * per, 0.0);

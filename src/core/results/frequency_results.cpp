@@ -83,6 +83,17 @@ void ForEachFrequency(RunState& run, Change change) {
   }
 }
 
+// Every preparation starts from the calculated pairs: the first keeps them
+// aside, a later one (the plot made again) takes them back, so converted
+// values are never converted twice and the pairs stay at hand.
+void StartFromCalculatedPairs(RunState& run) {
+  if (run.raw_frequency_results.empty()) {
+    run.raw_frequency_results = run.result_store;
+  } else {
+    run.result_store = run.raw_frequency_results;
+  }
+}
+
 }  // namespace
 
 FrequencyPlotLayout FrequencyLayout(int freq_plot_kind) {
@@ -110,6 +121,7 @@ FrequencyPlotLayout FrequencyLayout(int freq_plot_kind) {
 FrequencyPlotLayout PrepareFrequencyResults(RunState& run, const UserSettings& settings) {
   const FrequencyPlotLayout layout = FrequencyLayout(run.freq_plot_kind);
   auto to_hertz = [](float f) { return static_cast<float>(f * kHertzPerRadianPerSecond); };
+  StartFromCalculatedPairs(run);
   if (layout.hodograph) {
     if (settings.FreqInHertz) ForEachFrequency(run, to_hertz);
     return layout;
