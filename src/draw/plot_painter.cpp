@@ -8,6 +8,7 @@
 #include <cmath>
 #include <vector>
 
+#include "draw/curve_decimation.h"
 #include "model/user_settings.h"
 #include "results/plot_decor.h"
 #include "results/plot_frame.h"
@@ -136,20 +137,18 @@ class CurvePainter {
   }
 
   // Lines through points 0..LastPoint; a point that is not a number breaks
-  // the line.
+  // the line. Only the points that change the picture are drawn.
   void DrawLine(const Curve& curve) {
-    std::vector<QPoint> run_of_points;
+    CurveDecimation run_of_points;
     auto flush = [&] {
-      if (run_of_points.size() == 1) painter_.drawPoint(run_of_points.front());
-      if (run_of_points.size() > 1) {
-        painter_.drawPolyline(run_of_points.data(), static_cast<int>(run_of_points.size()));
-      }
-      run_of_points.clear();
+      const std::vector<QPoint> points = run_of_points.Take();
+      if (points.size() == 1) painter_.drawPoint(points.front());
+      if (points.size() > 1) painter_.drawPolyline(points.data(), static_cast<int>(points.size()));
     };
     for (int j = 0; j <= run_.last_point; ++j) {
       Pixel pixel;
       if (PixelOf(curve, j, pixel)) {
-        run_of_points.emplace_back(pixel.x, pixel.y);
+        run_of_points.Add(QPoint(pixel.x, pixel.y));
       } else {
         flush();
       }
