@@ -19,10 +19,12 @@ loop_points=${*:-100000 1000000}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# Seconds and peak memory (MB) of one whole process: "seconds megabytes".
+# Wall seconds, processor seconds (user and system) and peak memory (MB)
+# of one whole process: "wall cpu megabytes". On a busy machine the
+# processor seconds are the steadier figure.
 measure() {
-  /usr/bin/time -f '%e %M' -o "$work/time" "$@" >/dev/null
-  awk '{ printf "%.2f %.0f", $1, $2 / 1024 }' "$work/time"
+  /usr/bin/time -f '%e %U %S %M' -o "$work/time" "$@" >/dev/null
+  awk '{ printf "%.2f %.2f %.0f", $1, $2 + $3, $4 / 1024 }' "$work/time"
 }
 
 # The chain's elements in a model file, their parameters still to be
@@ -77,13 +79,14 @@ write_loop_model "$loop"
 "$calc" set "$loop" 3 1 0.5 0 >/dev/null
 
 set -- $(measure "$calc" run "$chain" -o /dev/null)
-chain_seconds=$1
-echo "chain, 20 elements, $(awk "BEGIN { print $chain_tk / 0.00001 }") points: $1 s, peak $2 MB"
+chain_wall=$1
+chain_cpu=$2
+echo "chain, 20 elements, $(awk "BEGIN { print $chain_tk / 0.00001 }") points: $1 s ($2 s processor), peak $3 MB"
 
 for points in $loop_points; do
   "$calc" set "$loop" 0 0 "$(awk "BEGIN { print 5 / $points }")" 5 >/dev/null
   set -- $(measure "$calc" run "$loop" -o /dev/null)
-  echo "loop, $points points: $1 s, peak $2 MB"
+  echo "loop, $points points: $1 s ($2 s processor), peak $3 MB"
 done
 
 if /usr/bin/python3 -c 'import scipy.signal' 2>/dev/null; then
@@ -97,8 +100,9 @@ t = np.arange(points) * 0.00001
 signal.lsim(signal.tf2ss(num, den), np.ones(points), t)
 PY
   set -- $(measure /usr/bin/python3 "$work/lsim.py")
-  echo "scipy.signal.lsim of the chain: $1 s, peak $2 MB"
-  echo "lsim / kortiv-calc: $(awk "BEGIN { printf \"%.1f\", $1 / ($chain_seconds > 0 ? $chain_seconds : 0.01) }")"
+  echo "scipy.signal.lsim of the chain: $1 s ($2 s processor), peak $3 MB"
+  ratio() { awk "BEGIN { printf \"%.1f\", $1 / ($2 > 0 ? $2 : 0.01) }"; }
+  echo "lsim / kortiv-calc: $(ratio "$1" "$chain_wall") by wall time, $(ratio "$2" "$chain_cpu") by processor time"
 else
   echo "python3-scipy is not installed: no comparison with lsim"
 fi

@@ -20,11 +20,17 @@ constexpr int kPrecisions[] = {1, 2, 3, 5, 7, 9, 12, 17};
 
 class FormatComparison {
  public:
+  // Through the long double entry, and through the double entry when the
+  // value is a double.
   void Compare(long double value, int precision) {
-    Check(value, precision, 'G', FormatGeneral(value, precision, 2, ','),
-          reference::FormatGeneral(value, precision, 2, ','));
-    Check(value, precision, 'E', FormatExponent(value, precision, 2),
-          reference::FormatExponent(value, precision, 2));
+    const std::string general = reference::FormatGeneral(value, precision, 2, ',');
+    const std::string exponent = reference::FormatExponent(value, precision, 2);
+    Check(value, precision, 'G', FormatGeneral(value, precision, 2, ','), general);
+    Check(value, precision, 'E', FormatExponent(value, precision, 2), exponent);
+    const auto as_double = static_cast<double>(value);
+    if (as_double != value) return;
+    Check(value, precision, 'g', FormatGeneral(as_double, precision, 2, ','), general);
+    Check(value, precision, 'e', FormatExponent(as_double, precision, 2), exponent);
   }
   int compared() const { return compared_; }
   int mismatches() const { return mismatches_; }

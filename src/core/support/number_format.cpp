@@ -116,23 +116,23 @@ double Scaled(double magnitude, int scale) {
   return scale >= 0 ? magnitude * kPowersOfTen[scale] : magnitude / kPowersOfTen[-scale];
 }
 
-// The same rounding as ExactDecimal for a double, in a few multiplications:
-// the value scaled to an integer of `precision` digits and rounded. Where the
-// scaled value lies too near a half or near the lowest integer of that many
-// digits for its small error to be ruled out, the exact way decides.
-Decimal FastDecimal(double value, int precision) {
-  const double magnitude = std::fabs(value);
+// The same rounding as ExactDecimal for |value| of a double, in a few
+// multiplications: the value scaled to an integer of `precision` digits and
+// rounded. False where the scaled value lies too near a half or near the
+// lowest integer of that many digits for its small error to be ruled out:
+// the exact way decides those.
+bool FastDigits(double magnitude, int precision, std::uint64_t& digits, int& exponent) {
   const int biased_exponent = static_cast<int>(std::bit_cast<std::uint64_t>(magnitude) >> 52);
-  if (biased_exponent == 0) return ExactDecimal(value, precision);  // below 2^-1022
+  if (biased_exponent == 0) return false;  // below 2^-1022
   // floor(e log10 2) for the binary exponent e: the decimal exponent or one
   // below it.
-  int exponent = ((biased_exponent - 1023) * 78913) >> 18;
+  exponent = ((biased_exponent - 1023) * 78913) >> 18;
   const double lowest = kPowersOfTen[precision - 1];
   const double above = kPowersOfTen[precision];
   double scaled = 0;
   for (int attempt = 0;; ++attempt) {
     const int scale = precision - 1 - exponent;
-    if (attempt == 3 || std::abs(scale) > kMaxFastScale) return ExactDecimal(value, precision);
+    if (attempt == 3 || std::abs(scale) > kMaxFastScale) return false;
     scaled = Scaled(magnitude, scale);
     if (scaled >= above) {
       ++exponent;
@@ -143,21 +143,37 @@ Decimal FastDecimal(double value, int precision) {
     }
   }
   const double tolerance = scaled * 0x1p-48;
-  auto rounded = static_cast<std::uint64_t>(scaled);  // the floor: scaled is positive
-  const double fraction = scaled - static_cast<double>(rounded);
-  if (std::fabs(fraction - 0.5) <= tolerance || scaled - lowest <= tolerance) {
-    return ExactDecimal(value, precision);
-  }
-  if (fraction > 0.5) ++rounded;
-  if (rounded == static_cast<std::uint64_t>(above)) {
-    rounded /= 10;
+  digits = static_cast<std::uint64_t>(scaled);  // the floor: scaled is positive
+  const double fraction = scaled - static_cast<double>(digits);
+  if (std::fabs(fraction - 0.5) <= tolerance || scaled - lowest <= tolerance) return false;
+  if (fraction > 0.5) ++digits;
+  if (digits == static_cast<std::uint64_t>(above)) {
+    digits /= 10;
     ++exponent;
   }
+  return true;
+}
+
+int DigitCount(int number) {
+  int count = 1;
+  for (; number >= 10; number /= 10) ++count;
+  return count;
+}
+
+// Writes the last `count` digits of `digits` at `out`, zeros in front.
+void WriteDigits(std::uint64_t digits, int count, char* out) {
+  for (int i = count - 1; i >= 0; --i, digits /= 10) out[i] = static_cast<char>('0' + digits % 10);
+}
+
+Decimal FastDecimal(double value, int precision) {
   Decimal d;
+  std::uint64_t digits = 0;
+  if (!FastDigits(std::fabs(value), precision, digits, d.exponent)) {
+    return ExactDecimal(value, precision);
+  }
   d.negative = std::signbit(value);
-  d.exponent = exponent;
   d.count = precision;
-  for (int i = precision - 1; i >= 0; --i, rounded /= 10) d.digits[i] = '0' + rounded % 10;
+  WriteDigits(digits, precision, d.digits);
   return d;
 }
 
@@ -283,9 +299,34 @@ std::string FormatGeneral(long double value, int precision, int exponent_digits,
   return General(value, precision, exponent_digits, decimal_separator);
 }
 
+// The exponent form of the results text, a million numbers at a time: the
+// text is written straight into its string.
 std::string FormatExponent(double value, int precision, int exponent_digits,
                            char decimal_separator) {
-  return Exponent(value, precision, exponent_digits, decimal_separator);
+  std::uint64_t digits = 0;
+  int exponent = 0;
+  if (!std::isfinite(value) || value == 0 || precision < 1 || precision > kFastDigits ||
+      !FastDigits(std::fabs(value), precision, digits, exponent)) {
+    return Exponent(value, precision, exponent_digits, decimal_separator);
+  }
+  const bool negative = std::signbit(value);
+  const int exponent_length = std::max(exponent_digits, DigitCount(std::abs(exponent)));
+  std::string text(negative + 1 + (precision > 1 ? precision : 0) + 2 + exponent_length, '0');
+  char* out = text.data();
+  if (negative) *out++ = '-';
+  if (precision > 1) {
+    // All digits one place on, then the first one moved before the separator.
+    WriteDigits(digits, precision, out + 1);
+    out[0] = out[1];
+    out[1] = decimal_separator;
+    out += precision + 1;
+  } else {
+    WriteDigits(digits, 1, out++);
+  }
+  *out++ = 'E';
+  *out++ = exponent < 0 ? '-' : '+';
+  WriteDigits(std::abs(exponent), exponent_length, out);
+  return text;
 }
 
 std::string FormatExponent(long double value, int precision, int exponent_digits,
