@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <string>
 #include <system_error>
+#include <utility>
 
 namespace kortiv {
 namespace {
@@ -188,18 +189,12 @@ Decimal ToDecimal(long double value, int precision) {
   return ExactDecimal(value, precision);
 }
 
-// Writes into a fixed buffer: every text here is short.
+// The text of a number, piece by piece.
 class TextBuffer {
  public:
-  void Add(char c) { text_[size_++] = c; }
-  void Add(const char* begin, int count) {
-    std::copy_n(begin, count, text_ + size_);
-    size_ += count;
-  }
-  void AddRepeated(char c, int count) {
-    std::fill_n(text_ + size_, count, c);
-    size_ += count;
-  }
+  void Add(char c) { text_ += c; }
+  void Add(const char* begin, int count) { text_.append(begin, count); }
+  void AddRepeated(char c, int count) { text_.append(count, c); }
   void AddExponent(int exponent, int min_digits, bool always_sign) {
     Add('E');
     if (exponent < 0) {
@@ -213,11 +208,10 @@ class TextBuffer {
     AddRepeated('0', std::max(0, min_digits - length));
     Add(number, length);
   }
-  std::string Text() const { return std::string(text_, size_); }
+  std::string Text() && { return std::move(text_); }
 
  private:
-  char text_[2 * kMaxDigits + 64];
-  int size_ = 0;
+  std::string text_;
 };
 
 std::string SpecialText(long double value) {
@@ -262,7 +256,7 @@ std::string General(Float value, int precision, int exponent_digits, char decima
     text.Add(decimal_separator);
     text.Add(d.digits + integer_digits, d.count - integer_digits);
   }
-  return text.Text();
+  return std::move(text).Text();
 }
 
 template <typename Float>
@@ -284,7 +278,7 @@ std::string Exponent(Float value, int precision, int exponent_digits, char decim
     text.Add(d.digits + 1, precision - 1);
   }
   text.AddExponent(d.exponent, exponent_digits, true);
-  return text.Text();
+  return std::move(text).Text();
 }
 
 }  // namespace
