@@ -116,8 +116,12 @@ std::optional<ContinuedChain> ContinueChain(CalcContext& context, int row) {
   for (int i = 2; i <= length; ++i) chain.elements.push_back(graph.Element(row, i));
   chain.outputs.assign(chain.elements.size(), Series(points, 0.0));
   for (std::size_t k = 0; k < chain.elements.size(); ++k) {
+    // An element number the scheme does not hold is left to the re-run,
+    // which reports it at every point as before.
+    const int element = chain.elements[k];
+    if (element < 1 || element > context.scheme.ElementCount()) return std::nullopt;
     const Series& element_input = k == 0 ? chain.input : chain.outputs[k - 1];
-    auto stepper = MakeElementStepper(context, chain.elements[k], element_input, chain.outputs[k]);
+    auto stepper = MakeElementStepper(context, element, element_input, chain.outputs[k]);
     if (!stepper) return std::nullopt;
     chain.steppers.push_back(std::move(stepper));
   }
@@ -157,8 +161,9 @@ bool ContinueContourStep(CalcContext& context, int header, int s,
     for (std::size_t k = 0; k < chain.steppers.size() && !run.stop_requested; ++k) {
       chain.steppers[k]->Step(s);
       output = &chain.outputs[k];
-      if (whole_run)
+      if (whole_run) {
         StoreControlPoints(context, chain.elements[k], std::min(s, run.last_point), *output);
+      }
     }
     if (run.stop_requested) return false;
     progress.Show(chain_rows, s, chain.row - header);
