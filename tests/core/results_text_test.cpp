@@ -74,6 +74,32 @@ TEST(ResultsText, FrequencyRowsListBothValuesOfEachPointWithTheSystemSeparator) 
   EXPECT_EQ(lines[3], "   0\t0,0000E+00\t1,0000E-01\t2,0000E-01\t3,0000E-01\t4,0000E-01");
 }
 
+// The file gets what the string gets; a folder, and a device that takes
+// nothing (a full disk), are reported, not passed off as saved.
+TEST(ResultsText, FileWritingIsCheckedToTheEnd) {
+  RunState run;
+  MakeRun(run, RunKind::kTime, 2000, 3);
+  const ResultsTextSource source{run, ResultsKind::kTimeRun, {}, "c", "d"};
+  const auto path = std::filesystem::temp_directory_path() / "kortiv_results_text_test.txt";
+  test::RecordingMessenger messages;
+  ASSERT_TRUE(WriteResultsText(path.string(), source, {0, 7, 2000}, messages));
+  std::ifstream file(path, std::ios::binary);
+  std::stringstream written;
+  written << file.rdbuf();
+  EXPECT_EQ(written.str(), ResultsText(source, {0, 7, 2000}));
+  std::filesystem::remove(path);
+  EXPECT_TRUE(messages.Texts().empty());
+  const std::string folder = std::filesystem::temp_directory_path().string();
+  EXPECT_FALSE(WriteResultsText(folder, source, WholeRange(2000), messages));
+  EXPECT_EQ(messages.Texts(),
+            std::vector<std::string>{"Saving txt: Файл " + folder + " не удаётся создать."});
+  messages.Clear();
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  EXPECT_FALSE(WriteResultsText("/dev/full", source, WholeRange(2000), messages));
+  EXPECT_EQ(messages.Texts(),
+            std::vector<std::string>{"Saving txt: Файл /dev/full не удаётся создать."});
+}
+
 TEST(TextHeading, EveryKindWithItsUnits) {
   const ResultsUnits radians{};
   const ResultsUnits hertz_degrees{true, true};
@@ -152,22 +178,6 @@ TEST(ModelCaption, DropsFolderAndExtension) {
   // Characters, not bytes, of a UTF-8 name.
   EXPECT_EQ(ModelCaption("/tmp/проба.крт", "m"), "Kortiv: проба : m");
   EXPECT_EQ(ModelCaption("Схема12", "m"), "Kortiv: Схе : m");
-}
-
-TEST(WriteResultsText, WritesBytesAsTheyAreAndReportsAFileItCannotCreate) {
-  const auto path = std::filesystem::temp_directory_path() / "kortiv_results_text_test.txt";
-  test::RecordingMessenger messenger;
-  ASSERT_TRUE(WriteResultsText(path.string(), "a\r\nб", messenger));
-  std::ifstream file(path, std::ios::binary);
-  std::stringstream content;
-  content << file.rdbuf();
-  EXPECT_EQ(content.str(), "a\r\nб");
-  std::filesystem::remove(path);
-
-  const std::string folder = std::filesystem::temp_directory_path().string();
-  EXPECT_FALSE(WriteResultsText(folder, "x", messenger));
-  EXPECT_EQ(messenger.Texts(),
-            std::vector<std::string>{"Saving txt: Файл " + folder + " не удаётся создать."});
 }
 
 }  // namespace

@@ -34,12 +34,11 @@ int WriteResults(const RunOptions& options, const std::string& model_name, const
                                  SystemDecimalSeparator()};
   const PointFilter filter{options.from.value_or(0), options.every.value_or(1),
                            options.to.value_or(run.last_point)};
-  const std::string text = ResultsText(source, filter);
   if (options.output.empty()) {
-    std::cout << text;
+    WriteResultsText(std::cout, source, filter);
     return kExitDone;
   }
-  return WriteResultsText(options.output, text, messenger) ? kExitDone : kExitUsageOrFile;
+  return WriteResultsText(options.output, source, filter, messenger) ? kExitDone : kExitUsageOrFile;
 }
 
 }  // namespace

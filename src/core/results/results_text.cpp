@@ -29,33 +29,39 @@ std::string PointNumber(int p) {
   return text;
 }
 
-void AppendPointLine(std::string& text, const ResultsTextSource& source, int p) {
+void WritePointLine(std::ostream& out, const ResultsTextSource& source, int p) {
   const RunState& run = source.run;
-  text += kLineEnd;
-  text += PointNumber(p);
+  out << kLineEnd << PointNumber(p);
   const int values = run.PerPoint() * run.control_points;
   for (int entry = 0; entry <= values; ++entry) {
-    text += '\t';
-    text += Number(run.result_store[static_cast<std::size_t>(run.RowWidth()) * p + entry],
-                   source.decimal_separator);
+    out << '\t'
+        << Number(run.result_store[static_cast<std::size_t>(run.RowWidth()) * p + entry],
+                  source.decimal_separator);
   }
 }
 
 }  // namespace
 
-std::string ResultsText(const ResultsTextSource& source, const PointFilter& filter) {
-  std::string text = source.caption + "     " + source.date_time;
-  text += kLineEnd;
-  text += "\t\t" + ResultsTitle(source.kind) + ".";
-  text += kLineEnd;
-  text += TextHeading(source.kind, source.run.control_points, source.units);
-  for (int p : SelectedPoints(filter, source.run.last_point)) AppendPointLine(text, source, p);
-  return text;
+void WriteResultsText(std::ostream& out, const ResultsTextSource& source,
+                      const PointFilter& filter) {
+  out << source.caption << "     " << source.date_time << kLineEnd << "\t\t"
+      << ResultsTitle(source.kind) << '.' << kLineEnd
+      << TextHeading(source.kind, source.run.control_points, source.units);
+  ForEachSelectedPoint(filter, source.run.last_point,
+                       [&](int p) { WritePointLine(out, source, p); });
 }
 
-bool WriteResultsText(const std::string& path, const std::string& text, Messenger& messenger) {
+std::string ResultsText(const ResultsTextSource& source, const PointFilter& filter) {
+  std::ostringstream text;
+  WriteResultsText(text, source, filter);
+  return std::move(text).str();
+}
+
+bool WriteResultsText(const std::string& path, const ResultsTextSource& source,
+                      const PointFilter& filter, Messenger& messenger) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (file) file.write(text.data(), static_cast<std::streamsize>(text.size()));
+  if (file) WriteResultsText(file, source, filter);
+  if (file) file.close();
   if (!file) {
     messenger.Show("Saving txt: Файл " + path + " не удаётся создать.");
     return false;

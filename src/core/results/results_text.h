@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 
 #include "calc/run_state.h"
@@ -20,14 +21,21 @@ struct ResultsTextSource {
   char decimal_separator = '.';
 };
 
-// The text of the results file: the caption with the date and time, the
-// table title, the heading line and one line per chosen point, each number
-// in exponent form with 5 significant digits. Lines end with CR LF, the
-// last one without.
+// Writes the text of the results file to `out` line by line as it is
+// formatted (a long run's text is larger than memory): the caption with the
+// date and time, the table title, the heading line and one line per chosen
+// point, each number in exponent form with 5 significant digits. Lines end
+// with CR LF, the last one without.
+void WriteResultsText(std::ostream& out, const ResultsTextSource& source,
+                      const PointFilter& filter);
+
+// The same text as one string, for short results.
 std::string ResultsText(const ResultsTextSource& source, const PointFilter& filter);
 
-// Writes the text as it is (UTF-8); reports a file that cannot be created.
-bool WriteResultsText(const std::string& path, const std::string& text, Messenger& messenger);
+// Writes the text to a file (UTF-8); reports a file that cannot be created
+// or written to the end.
+bool WriteResultsText(const std::string& path, const ResultsTextSource& source,
+                      const PointFilter& filter, Messenger& messenger);
 
 // The caption of the main window for an opened model: "Kortiv: " + the
 // file name without folder and without its last four characters + " : " +
