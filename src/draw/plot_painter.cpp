@@ -8,11 +8,11 @@
 #include <cmath>
 #include <vector>
 
-#include "calc/run_state.h"
 #include "model/user_settings.h"
 #include "results/plot_decor.h"
 #include "results/plot_frame.h"
 #include "results/plot_state.h"
+#include "series/run_state.h"
 #include "support/number_format.h"
 
 namespace kortiv {

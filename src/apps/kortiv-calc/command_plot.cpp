@@ -11,7 +11,6 @@
 #include <optional>
 #include <string>
 
-#include "calc/run_state.h"
 #include "commands.h"
 #include "draw/picture_file.h"
 #include "draw/plot_painter.h"
@@ -19,6 +18,7 @@
 #include "offscreen_painting.h"
 #include "results/plot_setup.h"
 #include "results/plot_state.h"
+#include "series/run_state.h"
 #include "support/stream_messenger.h"
 
 namespace kortiv::calc_cli {

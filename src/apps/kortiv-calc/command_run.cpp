@@ -10,11 +10,11 @@
 #include <optional>
 #include <string>
 
-#include "calc/run_state.h"
 #include "commands.h"
 #include "model_run.h"
 #include "results/frequency_results.h"
 #include "results/results_text.h"
+#include "series/run_state.h"
 #include "support/number_format.h"
 #include "support/status_bar.h"
 #include "support/stream_messenger.h"

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "calc/eval_context.h"
+#include "series/eval_context.h"
 
 namespace kortiv {
 

@@ -3,9 +3,9 @@
 #include <span>
 #include <vector>
 
-#include "calc/eval_context.h"
 #include "elements/element_params.h"
 #include "elements/frequency_gain.h"
+#include "series/eval_context.h"
 
 namespace kortiv {
 

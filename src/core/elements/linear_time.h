@@ -2,8 +2,8 @@
 
 #include <span>
 
-#include "calc/eval_context.h"
 #include "elements/element_params.h"
+#include "series/eval_context.h"
 
 namespace kortiv {
 

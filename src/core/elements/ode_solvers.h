@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "calc/eval_context.h"
+#include "series/eval_context.h"
 
 namespace kortiv {
 

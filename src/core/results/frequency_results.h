@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "calc/run_state.h"
+#include "series/run_state.h"
 
 namespace kortiv {
 

@@ -1,9 +1,9 @@
 #include "results/plot_setup.h"
 
-#include "calc/run_state.h"
 #include "results/axis_scale.h"
 #include "results/frequency_results.h"
 #include "results/plot_state.h"
+#include "series/run_state.h"
 
 namespace kortiv {
 namespace {

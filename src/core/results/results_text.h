@@ -3,9 +3,9 @@
 #include <ostream>
 #include <string>
 
-#include "calc/run_state.h"
 #include "results/point_filter.h"
 #include "results/results_kind.h"
+#include "series/run_state.h"
 
 namespace kortiv {
 
