@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analysis/chain_graph.h"
+#include "calc/runaway.h"
 #include "model/catalogue.h"
 #include "model/scheme.h"
 #include "support/messenger.h"
@@ -148,6 +149,7 @@ void StoreControlPoints(CalcContext& context, int element, int n, const Series& 
   RunState& run = context.run;
   const int v = context.scheme.GetControlPoint(element);
   if (v <= 0 || v > run.control_points) return;
+  if (static_cast<std::size_t>(v) < run.stored_until.size()) run.stored_until[v] = n;
   if (run.kind == RunKind::kTime) {
     for (int j = 0; j <= n; ++j) run.ResultAt(j, v) = static_cast<float>(series[j]);
     return;
@@ -172,6 +174,7 @@ void StoreNode(CalcContext& context, int row, int n, const Series& series) {
 
 void EvaluateChain(CalcContext& context, int row, int n, Series& input, Series& output) {
   RunState& run = context.run;
+  CutRunAtRunaway(run, input, FirstNewPoint(run, n), n);
   const int length = context.graph.Length(row);
   if (length < 2) {
     std::copy_n(input.begin(), ValueCount(run, n), output.begin());

@@ -1,5 +1,6 @@
 #include "analysis/chain_graph.h"
 #include "calc/chain_steps.h"
+#include "calc/runaway.h"
 #include "elements/element_models.h"
 #include "model/catalogue.h"
 #include "model/scheme.h"
@@ -7,8 +8,9 @@
 
 namespace kortiv {
 
-bool EvaluateElement(CalcContext& context, int element, int n, const Series& input,
-                     Series& output) {
+namespace {
+
+bool EvaluateModel(CalcContext& context, int element, int n, const Series& input, Series& output) {
   EvalContext eval = context.Eval();
   switch (GroupCode(context.scheme.GetCode(element), context.messenger)) {
     case kGroupLinear:
@@ -24,6 +26,15 @@ bool EvaluateElement(CalcContext& context, int element, int n, const Series& inp
       context.messenger.Show("Ошибка расчета схемы!");
       return false;
   }
+}
+
+}  // namespace
+
+bool EvaluateElement(CalcContext& context, int element, int n, const Series& input,
+                     Series& output) {
+  if (!EvaluateModel(context, element, n, input, output)) return false;
+  CutRunAtRunaway(context.run, output, FirstNewPoint(context.run, n), n);
+  return true;
 }
 
 }  // namespace kortiv

@@ -43,6 +43,10 @@ struct RunState {
   // node k (1..K) is at kind * ((k - 1) + j * K) + c.
   std::vector<double> data_chains;
 
+  // Per control point 1..V (entry 0 unused): the last point stored in this
+  // run, -1 before any; after an interruption it tells how far each got.
+  std::vector<int> stored_until;
+
   bool calculating = false;
   bool results_ready = false;
   bool diverged = false;
