@@ -1,6 +1,8 @@
 #include "results/frequency_results.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "model/user_settings.h"
@@ -8,6 +10,7 @@
 namespace kortiv {
 namespace {
 
+constexpr double kLargestFloat = std::numeric_limits<float>::max();
 constexpr double kDegreesPerRadian = 57.29577951308;
 constexpr double kHertzPerRadianPerSecond = 0.15915494309189;
 
@@ -36,7 +39,9 @@ void ToAmplitudeAndPhase(RunState& run) {
       const double x = re;
       // A negative zero Im would give -pi; the phase lies in (-pi, pi].
       const double y = im == 0 ? 0.0 : im;
-      re = static_cast<float>(std::sqrt(x * x + y * y));
+      // Re and Im within the float range may still give an amplitude beyond
+      // it (by up to the square root of 2): it is held at the largest float.
+      re = static_cast<float>(std::min(std::sqrt(x * x + y * y), kLargestFloat));
       im = static_cast<float>((x == 0 && y == 0) ? 0.0 : std::atan2(y, x));
     }
   }
