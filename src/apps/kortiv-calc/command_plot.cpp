@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "calc/status_texts.h"
 #include "commands.h"
 #include "draw/picture_file.h"
 #include "draw/plot_painter.h"
@@ -84,7 +85,10 @@ int RunPlot(const Arguments& args) {
   const UserSettings settings = RunSettings(options);
   RunState run;
   std::string model_name;
-  const int calculated = CalculateModelFile(options, settings, messenger, run, model_name);
+  bool interrupted = false;
+  const int calculated =
+      CalculateModelFile(options, settings, messenger, run, model_name, interrupted);
+  if (interrupted) messenger.Show(kInterruptedText);
   if (calculated != kExitDone) return calculated;
 
   PlotState state;

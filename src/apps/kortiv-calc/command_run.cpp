@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "calc/status_texts.h"
 #include "commands.h"
 #include "model_run.h"
 #include "results/frequency_results.h"
@@ -53,7 +54,16 @@ int RunRun(const Arguments& args) {
   const UserSettings settings = RunSettings(*options);
   RunState run;
   std::string model_name;
-  const int calculated = CalculateModelFile(*options, settings, messenger, run, model_name);
+  bool interrupted = false;
+  const int calculated =
+      CalculateModelFile(*options, settings, messenger, run, model_name, interrupted);
+  if (interrupted) {
+    // What the run reached is written all the same.
+    messenger.Show(kInterruptedText);
+    if (run.kind == RunKind::kFrequency) PrepareFrequencyResults(run, settings);
+    const int written = WriteResults(*options, model_name, run, settings, messenger);
+    return written == kExitDone ? kExitRefused : written;
+  }
   if (calculated != kExitDone) return calculated;
   // As the plot window does before the table reads them.
   if (run.kind == RunKind::kFrequency) PrepareFrequencyResults(run, settings);

@@ -1,10 +1,12 @@
 #include "model_run.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "analysis/analyse_scheme.h"
 #include "analysis/chain_graph.h"
 #include "calc/calculate_scheme.h"
+#include "interrupt_signal.h"
 #include "model/model_file.h"
 #include "model/scheme.h"
 #include "model_analysis.h"
@@ -70,6 +72,12 @@ bool ParseOption(const Arguments& args, std::size_t& i, RunOptions& options) {
   return true;
 }
 
+// The last point that every control point of an interrupted run reached.
+int ReachedPoint(const RunState& run) {
+  if (run.stored_until.size() < 2) return -1;
+  return *std::min_element(run.stored_until.begin() + 1, run.stored_until.end());
+}
+
 }  // namespace
 
 std::optional<RunOptions> ParseRunOptions(const Arguments& args) {
@@ -93,7 +101,8 @@ UserSettings RunSettings(const RunOptions& options) {
 }
 
 int CalculateModelFile(const RunOptions& options, const UserSettings& settings,
-                       Messenger& messenger, RunState& run, std::string& model_name) {
+                       Messenger& messenger, RunState& run, std::string& model_name,
+                       bool& interrupted) {
   Scheme scheme(messenger);
   const ModelReadResult model = ReadModelFile(options.model, scheme);
   if (!model.ok) return kExitUsageOrFile;
@@ -109,11 +118,14 @@ int CalculateModelFile(const RunOptions& options, const UserSettings& settings,
                       status,
                       [&] { AnalyseScheme(scheme, graph, messenger, status); },
                       SystemDecimalSeparator()};
+  const InterruptSignal interrupt(run.stop_requested);
   if (options.portrait) {
     CalculatePhasePortrait(context);
   } else {
     CalculateScheme(context);
   }
+  interrupted = interrupt.Received() && !run.results_ready;
+  if (interrupted) run.last_point = ReachedPoint(run);
   return run.results_ready ? kExitDone : kExitRefused;
 }
 

@@ -42,8 +42,11 @@ UserSettings RunSettings(const RunOptions& options);
 // --portrait), its messages through the messenger. Returns kExitDone with
 // the results in `run` and the model's name in `model_name`, kExitRefused
 // when the calculation gave no results, kExitUsageOrFile when the model
-// could not be read.
+// could not be read. Ctrl+C stops the calculation: then `interrupted` is
+// set, kExitRefused returned, and LastPoint of `run` is the last point that
+// every control point reached (-1 when one reached none).
 int CalculateModelFile(const RunOptions& options, const UserSettings& settings,
-                       Messenger& messenger, RunState& run, std::string& model_name);
+                       Messenger& messenger, RunState& run, std::string& model_name,
+                       bool& interrupted);
 
 }  // namespace kortiv::calc_cli

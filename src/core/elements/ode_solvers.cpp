@@ -59,23 +59,25 @@ void SolveOrder1(EvalContext& context, int n, std::span<const float> c, std::spa
   y[0] = y0;
   if (n == 0) return;
   const double h = context.run.h;
-  const Series b = DerivativeSum(context, n, c, x);
-  Series f(n + 1);
-  f[0] = b[0] - a * y[0];
-  auto slope = [&f](int i) { return f[i]; };
+  // The right-hand side and the slopes are read as they are needed rather
+  // than held: the series of a long run are large. With one coefficient the
+  // right-hand side is c0 x.
+  Series sum;
+  if (c.size() > 1) sum = DerivativeSum(context, n, c, x);
+  auto b = [&](int i) { return c.size() > 1 ? sum[i] : c[0] * x[i]; };
+  auto slope = [&](int i) { return b(i) - a * y[i]; };
   const int method = context.settings.OdeMethod;
   for (int i = 0; i < n; ++i) {
     if (i == 0 || method == 0) {
-      y[i + 1] = y[i] + h * f[i];
+      y[i + 1] = y[i] + h * slope(i);
     } else if (i == 1 || method == 1) {
       y[i + 1] = AdamsBashforth2(y[i], h, slope, i);
     } else if (i == 2) {
       y[i + 1] = AdamsBashforth3(y[i], h, slope, i);
     } else {
       const double predicted = AdamsBashforth4(y[i], h, slope, i);
-      y[i + 1] = AdamsMoulton4(y[i], h, b[i + 1] - a * predicted, slope, i);
+      y[i + 1] = AdamsMoulton4(y[i], h, b(i + 1) - a * predicted, slope, i);
     }
-    f[i + 1] = b[i + 1] - a * y[i + 1];
   }
 }
 
