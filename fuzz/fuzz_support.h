@@ -1,26 +1,23 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
-#include "support/messenger.h"
+#include "fuzz_checks.h"
 
 namespace kortiv::fuzz {
 
-// Messages go nowhere; every question is answered Yes, so that the analysis
-// goes on past hanging elements.
-class QuietMessenger : public Messenger {
- public:
-  void Show(std::string_view, std::string_view) override {}
-  bool Ask(std::string_view, std::string_view) override { return true; }
-};
-
 // A broken promise is a finding: it stops the fuzzer with the input saved.
-inline void Require(bool holds, const char* what) {
-  if (holds) return;
-  std::fprintf(stderr, "Broken: %s\n", what);
+inline int StopAtBroken(const Broken& broken) {
+  if (!broken) return 0;
+  std::fprintf(stderr, "Broken: %s\n", broken->c_str());
   std::abort();
+}
+
+inline std::string_view Bytes(const std::uint8_t* data, std::size_t size) {
+  return {reinterpret_cast<const char*>(data), size};
 }
 
 }  // namespace kortiv::fuzz

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "fuzz_support.h"
+#include "fuzz_checks.h"
 #include "model/builtin_examples.h"
 #include "model/catalogue.h"
 #include "model/model_file.h"

@@ -270,6 +270,19 @@ TEST_F(CalculateSchemeTest, RunBeyondMemoryIsRefusedAndKeepsTheEarlierResults) {
 }
 #endif
 
+// Found by the fuzzer: a model file with an infinite step gave moments that
+// are no numbers.
+TEST_F(CalculateSchemeTest, AnInfiniteStepIsRefusedAndTheEarlierResultsStay) {
+  AddRow(0, Step(1));
+  CalculateScheme(context);
+  ASSERT_TRUE(run.results_ready);
+  SetIntegration(0, std::numeric_limits<float>::infinity(), 1);
+  CalculateScheme(context);
+  EXPECT_EQ(messenger.Texts(), std::vector<std::string>{"Шаг интегрирования велик!"});
+  EXPECT_TRUE(run.results_ready);
+  EXPECT_EQ(run.last_point, 500);
+}
+
 TEST_F(CalculateSchemeTest, AnalysesAGraphThatIsNotBuilt) {
   AddRow(0, Step(1));
   graph.built = false;

@@ -1,6 +1,7 @@
 #include "calc/calculate_scheme.h"
 
 #include <chrono>
+#include <cmath>
 #include <new>
 #include <string_view>
 
@@ -73,6 +74,11 @@ long long TimeRunLastPointOrRefuse(CalcContext& context) {
   }
   if (!(scheme.H() > 0)) {
     Refuse(context, "Шаг интегрирования должен быть положительным!");
+    return -1;
+  }
+  // An infinite step would make every moment after the first no number.
+  if (std::isinf(scheme.H())) {
+    Refuse(context, "Шаг интегрирования велик!");
     return -1;
   }
   return TimeRunLastPoint(scheme.T0(), scheme.H(), scheme.Tk());
