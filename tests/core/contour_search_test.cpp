@@ -119,14 +119,16 @@ void FindContours(ChainGraph& g, const Scheme& scheme, int P0, int Q) {
 
 }  // namespace exhaustive
 
-// Runs both searches on copies of a table made ready for them (simplified,
-// placed, inputs ordered) and compares the tables they leave. Returns the
-// number of contours, or -1 when the table has no region with summators.
-int CompareSearches(ChainGraph g, const Scheme& scheme, const std::string& where) {
+// Runs both searches on copies of a table made ready for them (simplified
+// unless `simplify` is false, placed, inputs ordered) and compares the tables
+// they leave. Returns the number of contours, or -1 when the table has no
+// region with summators.
+int CompareSearches(ChainGraph g, const Scheme& scheme, const std::string& where,
+                    bool simplify = true) {
   SCOPED_TRACE(where);
   test::RecordingMessenger messages;
   g.built = true;
-  The_simpler_the_better(g, scheme, messages);
+  if (simplify) The_simpler_the_better(g, scheme, messages);
   const int P0 = PlaceReadyChains(g);
   const int Q = MoveOutputChainsDown(g, P0);
   if (Q <= P0 || g.M == 0) return -1;
@@ -233,6 +235,62 @@ TEST(ContourSearch, DenselyLinkedSummatorsGetTheContoursOfTheExhaustiveSearch) {
     if (HasFailure()) break;
   }
   EXPECT_GT(large, 500);
+}
+
+// The walked table of a loop of `diamonds` forks that join again in a
+// summator, a way back into the first summator, and a fork row that summator
+// `hanging` reads and feeds: a loop through that summator alone, which no
+// cycle through the first summator can take in.
+ChainGraph DiamondsWithAHangingLoop(int diamonds, int hanging) {
+  constexpr int kSource = 1, kFork = 2, kSummator = 14;
+  ChainGraph g;
+  const int rows = 2 + 3 * diamonds + 2;
+  g.Reset(rows + diamonds + 4, 10);
+  g.S = 1;
+  g.M = diamonds + 1;
+  g.F = diamonds + 2;
+  g.R = rows;
+  auto summator = [](int k) { return k == 0 ? 1 : 1 + 3 * k; };  // row of summator k
+  const int back = rows - 2, hang = rows - 1;
+  g.rows[0] = {0, kSource, 1, 2, 0, 0, 0, 0, 0, 0};
+  g.rows[1] = {0, kSummator, 1, 4, 1, back + 1, 0, 0, 0, 0};
+  for (int k = 1; k <= diamonds; ++k) {
+    const int s = summator(k);
+    g.rows[s - 2] = {0, kFork, 1, 3, summator(k - 1) + 1, 0, 0, 0, 0, 0};
+    g.rows[s - 1] = g.rows[s - 2];
+    g.rows[s] = {0, kSummator, 1, 4, s - 1, s, 0, 0, 0, 0};
+    if (k == hanging) g.rows[s] = {0, kSummator, 1, 5, s - 1, s, hang + 1, 0, 0, 0};
+  }
+  g.rows[back] = {0, kFork, 1, 3, summator(diamonds) + 1, 0, 0, 0, 0, 0};
+  g.rows[hang] = {0, kFork, 1, 3, summator(hanging) + 1, 0, 0, 0, 0, 0};
+  for (int r = 0; r < rows; ++r) g.rows[r][ChainGraph::kEndNodeColumn] = ++g.K;
+  return g;
+}
+
+TEST(ContourSearch, ALoopHangingOffADiamondGetsTheContourOfTheExhaustiveSearch) {
+  test::RecordingMessenger messages;
+  Scheme scheme(messages);
+  test::WalkedTableGenerator::PlaceHeads(scheme);
+  for (int hanging = 1; hanging <= 6; ++hanging) {
+    EXPECT_EQ(CompareSearches(DiamondsWithAHangingLoop(6, hanging), scheme,
+                              "hanging at " + std::to_string(hanging), false),
+              1);
+  }
+}
+
+// Every branch above the hanging loop still reaches a member that no cycle
+// through the first summator meets; the search gives up on such branches
+// instead of walking 2^40 cycles.
+TEST(ContourSearch, ALoopHangingOffFortyDiamondsIsFound) {
+  test::RecordingMessenger messages;
+  Scheme scheme(messages);
+  test::WalkedTableGenerator::PlaceHeads(scheme);
+  ChainGraph g = DiamondsWithAHangingLoop(40, 38);
+  const int rows = g.R;
+  FindContours(g, scheme, messages, 1, rows);
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>{});
+  ASSERT_EQ(g.C, 1);
+  EXPECT_EQ(g.Length(1), rows - 1);
 }
 
 TEST(ContourSearch, BuiltinExamplesGetTheContoursOfTheExhaustiveSearch) {

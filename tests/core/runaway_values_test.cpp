@@ -124,5 +124,20 @@ TEST_F(RunawayValues, ARunawayFirstPointStopsTheRun) {
   EXPECT_EQ(status.phase_history.back(), "Расчёт схемы прерван.");
 }
 
+// Found by the fuzzer: a sweep up to 10^134 rad/s wrote frequencies beyond
+// the float range. The run ends at the last frequency the results can hold.
+TEST_F(RunawayValues, ASweepBeyondTheFloatRangeEndsAtItsLastSoundFrequency) {
+  const int sweep = Add(112, {0.1f, 45.1f, 0.1f, 0.1f, 2.1f});
+  AddRow(0, sweep, {}, {Add(204, {1, 1, 0}, 1)});
+  graph.has_sweep_generator = true;
+  CalculateScheme(context);
+  EXPECT_EQ(messenger.Texts(), std::vector<std::string>{kDivergence});
+  ASSERT_TRUE(run.results_ready);
+  // 10^38 and 5.5 10^38 a decade later: two points a decade from 10^0.
+  EXPECT_EQ(run.last_point, 76);
+  EXPECT_FLOAT_EQ(run.Moment(76), 1e38f);
+  ExpectStoreSound();
+}
+
 }  // namespace
 }  // namespace kortiv

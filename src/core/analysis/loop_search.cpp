@@ -69,6 +69,12 @@ std::vector<int> StrongParts(const ChainGraph& g, int first) {
   return part;
 }
 
+// A walk from one start row that has met no new member in this many steps
+// gives up: the members left may lie on no cycle through that row (a loop
+// hanging off a later summator), which the search cannot tell cheaply, and
+// the later start rows meet them.
+constexpr long kIdleStepLimit = 1 << 12;
+
 // Walks the elementary cycles of one strongly connected part backwards along
 // the inputs, from one start row at a time, in the order of the full
 // enumeration, and notes for every member the first cycle that meets it.
@@ -89,6 +95,7 @@ class PartWalk {
 
   void WalkFrom(int x) {
     if (unmet_ == 0) return;
+    idle_steps_ = 0;
     Push(x);
     Walk(x);
     Pop();
@@ -109,6 +116,7 @@ class PartWalk {
 
  private:
   void Walk(int u) {
+    if (++idle_steps_ > kIdleStepLimit) return;
     int previous = 0;
     for (int i = 0; i < g_.InputCount(u) && unmet_ > 0; ++i) {
       const int b = std::abs(g_.Input(u, i));
@@ -158,6 +166,7 @@ class PartWalk {
       const int r = path_[k] - 1;
       if (met_[r]) continue;
       met_[r] = 1;
+      idle_steps_ = 0;
       key_[r] = {cycles_, static_cast<long>(k)};
       --unmet_;
       --unmet_on_path_;
@@ -185,6 +194,7 @@ class PartWalk {
   int unmet_;
   int unmet_on_path_ = 0;
   long cycles_ = 0;
+  long idle_steps_ = 0;
   Loop path_;
   Loop first_cycle_;
   std::vector<char> on_path_;

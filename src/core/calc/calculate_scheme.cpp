@@ -9,6 +9,7 @@
 #include "calc/chain_steps.h"
 #include "calc/contour.h"
 #include "calc/point_count.h"
+#include "calc/runaway.h"
 #include "calc/status_texts.h"
 #include "elements/element_models.h"
 #include "elements/sources.h"
@@ -164,6 +165,7 @@ void EvaluateRow(CalcContext& context, int row, WorkingSeries& work) {
   if (group == kGroupSource || group == kGroupSweepGenerator) {
     EvalContext eval = context.Eval();
     EvaluateSource(eval, head, work.input);
+    CutRunAtRunawayArgument(context.run);
   } else {
     Get_for_Links(context, row, n, head_code, work.input, 0);
   }

@@ -15,6 +15,11 @@ bool IsRunaway(double value);
 // 0 leaves no sound point: the run is stopped instead.
 void CutRunAtRunaway(RunState& run, const Series& series, int first, int n);
 
+// The same for the argument of every point (entry 0 of each row of the
+// result store): a sweep over decades beyond the float range writes
+// frequencies that are no numbers.
+void CutRunAtRunawayArgument(RunState& run);
+
 // The first point to look at after computing points 0..n: all of them in a
 // whole-run evaluation (n at or past LastPoint), only the new point n in a
 // step of a contour, whose earlier points were looked at in earlier steps.
