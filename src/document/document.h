@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "analysis/chain_graph.h"
-#include "calc/run_state.h"
 #include "document/command_state.h"
 #include "document/model_state.h"
 #include "document/run_job.h"
@@ -24,6 +23,7 @@
 #include "params/parameter_entry.h"
 #include "params/time_scale_stats.h"
 #include "params/working_times.h"
+#include "series/run_state.h"
 
 namespace kortiv {
 
@@ -119,6 +119,9 @@ class Document {
   // Whether the run that ended last produced results (the ui then opens
   // the plot and table windows).
   bool LastRunProducedResults() const { return last_run_produced_results_; }
+  // The run state of the last run when it was stopped before its end, with
+  // the points it reached (the batch runner writes them); null otherwise.
+  RunState* StoppedRun() { return stopped_run_.get(); }
   // Results of the current scheme that Run would show instead of
   // calculating again.
   bool ResultsValid() const { return results_valid_; }
@@ -144,6 +147,9 @@ class Document {
   bool OpenFile(const std::string& path);
   bool Save();
   bool SaveAs();
+  // Writes the model to a named file without a dialog and makes it the
+  // model's file (batch runner); a failure is reported and changes nothing.
+  bool WriteModelTo(const std::string& path);
   bool NameModel();
   // Exit and the window's closing: asks about unsaved work; a declined,
   // failed or cancelled save keeps the program open (false). When closing may
@@ -231,11 +237,10 @@ class Document {
   void ClearStatus();
   void UpdateCaption();
   void Notify(const DocumentChange& change);
-  bool WriteModel(const std::string& path);
   RunOutcome StartRun(RunKindRequested kind, RunMode mode);
   bool SaveAsFlow(std::string_view title);
   void ClearToNew();
-  void AfterHistoryMove();
+  void AfterHistoryMove(const std::string& name_before);
 
   ThreadRoutedMessenger messenger_;
   FileChooser& files_;
@@ -261,6 +266,7 @@ class Document {
   bool closing_ = false;
 
   std::unique_ptr<RunState> results_;
+  std::unique_ptr<RunState> stopped_run_;
   bool results_valid_ = false;
   bool results_enabled_ = false;
   bool phase_portrait_ = false;

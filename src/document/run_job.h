@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "analysis/chain_graph.h"
-#include "calc/run_state.h"
+#include "series/run_state.h"
 #include "document/run_progress.h"
 #include "model/scheme.h"
 #include "model/user_settings.h"

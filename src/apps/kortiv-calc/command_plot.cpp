@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "batch_document.h"
 #include "calc/status_texts.h"
 #include "commands.h"
 #include "draw/picture_file.h"
@@ -83,13 +84,13 @@ int RunPlot(const Arguments& args) {
   }
   const RunOptions& options = request->options;
   const UserSettings settings = RunSettings(options);
-  RunState run;
-  std::string model_name;
+  BatchDocument batch(messenger);
+  Document& document = batch.document;
   bool interrupted = false;
-  const int calculated =
-      CalculateModelFile(options, settings, messenger, run, model_name, interrupted);
+  const int calculated = CalculateModelFile(options, settings, document, interrupted);
   if (interrupted) messenger.Show(kInterruptedText);
   if (calculated != kExitDone) return calculated;
+  RunState& run = *document.results();
 
   PlotState state;
   PreparePlot(run, settings, options.portrait, state, messenger);

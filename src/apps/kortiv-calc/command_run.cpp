@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "batch_document.h"
 #include "calc/status_texts.h"
 #include "commands.h"
 #include "model_run.h"
@@ -52,22 +53,24 @@ int RunRun(const Arguments& args) {
     return kExitUsageOrFile;
   }
   const UserSettings settings = RunSettings(*options);
-  RunState run;
-  std::string model_name;
+  BatchDocument batch(messenger);
+  Document& document = batch.document;
   bool interrupted = false;
-  const int calculated =
-      CalculateModelFile(*options, settings, messenger, run, model_name, interrupted);
-  if (interrupted) {
+  const int calculated = CalculateModelFile(*options, settings, document, interrupted);
+  if (interrupted && document.StoppedRun()) {
     // What the run reached is written all the same.
     messenger.Show(kInterruptedText);
-    if (run.kind == RunKind::kFrequency) PrepareFrequencyResults(run, settings);
-    const int written = WriteResults(*options, model_name, run, settings, messenger);
+    RunState& stopped = *document.StoppedRun();
+    stopped.last_point = ReachedPoint(stopped);
+    if (stopped.kind == RunKind::kFrequency) PrepareFrequencyResults(stopped, settings);
+    const int written = WriteResults(*options, document.model_name(), stopped, settings, messenger);
     return written == kExitDone ? kExitRefused : written;
   }
   if (calculated != kExitDone) return calculated;
+  RunState& run = *document.results();
   // As the plot window does before the table reads them.
   if (run.kind == RunKind::kFrequency) PrepareFrequencyResults(run, settings);
-  return WriteResults(*options, model_name, run, settings, messenger);
+  return WriteResults(*options, document.model_name(), run, settings, messenger);
 }
 
 }  // namespace kortiv::calc_cli

@@ -12,10 +12,10 @@
 #include <iostream>
 #include <optional>
 
+#include "batch_document.h"
 #include "commands.h"
 #include "draw/picture_file.h"
 #include "draw/scheme_picture.h"
-#include "model/model_file.h"
 #include "model/scheme.h"
 #include "model/user_settings.h"
 #include "offscreen_painting.h"
@@ -123,8 +123,10 @@ int RunScheme(const Arguments& args) {
     messenger.Show(kUsage);
     return kExitUsageOrFile;
   }
-  Scheme scheme(messenger);
-  if (!ReadModelFile(request->model, scheme).ok) return kExitUsageOrFile;
+  BatchDocument batch(messenger);
+  if (!batch.document.OpenFile(request->model)) return kExitUsageOrFile;
+  // The picture's window onto the scheme is view state: a copy is shifted.
+  Scheme scheme = batch.document.scheme();
   scheme.SetShift(1 - request->origin.row, 1 - request->origin.column);
   const SchemeWindow window = request->cols > 0 ? SchemeWindow{request->cols, request->rows, {}, {}}
                                                 : FittingWindow(scheme);

@@ -1,32 +1,36 @@
 #pragma once
 
-#include <atomic>
-#include <csignal>
+#include <signal.h>
+
+#include <chrono>
 
 namespace kortiv::calc_cli {
 
-// While one lives, Ctrl+C (SIGINT) sets the given stop request instead of
-// ending the program, and the calculation stops at its next poll. A second
-// Ctrl+C ends the program as usual, for a run that no longer polls.
+// While one lives, Ctrl+C (SIGINT) no longer ends the program: the batch
+// runner waits for its run with Wait and stops the run itself when the
+// signal came. A second Ctrl+C ends the program as usual, and a program
+// started with Ctrl+C ignored (in the background) keeps ignoring it.
 //
-// A signal handler gets no argument, so the handler finds the living guard
-// through one process-wide atomic pointer: the only global state here, and
-// the least a handler needs. The handler does nothing but lock-free atomic
-// stores, which is all that is safe inside it.
+// A signal handler gets no argument and may call almost nothing, so the
+// handler writes one byte into a pipe whose writing end it finds in one
+// process-wide atomic: the only global state here, and the least a handler
+// needs. Everything else happens on the waiting thread.
 class InterruptSignal {
  public:
-  explicit InterruptSignal(std::atomic<bool>& stop_request);
+  InterruptSignal();
   ~InterruptSignal();
   InterruptSignal(const InterruptSignal&) = delete;
   InterruptSignal& operator=(const InterruptSignal&) = delete;
 
+  // Waits up to `timeout` for Ctrl+C; true when it came (now or before).
+  bool Wait(std::chrono::milliseconds timeout);
   bool Received() const { return received_; }
 
  private:
   static void Handle(int);
 
-  std::atomic<bool>& stop_request_;
-  std::atomic<bool> received_{false};
+  int pipe_[2] = {-1, -1};
+  bool received_ = false;
   struct sigaction previous_ {};
 };
 

@@ -37,6 +37,7 @@ void ShowStatus(StatusBar& status, std::string_view phase, std::string_view dura
 void Refuse(CalcContext& context, std::string_view text) {
   context.messenger.Show(text);
   context.run.calculating = false;
+  context.run.stop_requested = false;
   ShowStatus(context.status, "", "");
 }
 
@@ -242,8 +243,9 @@ void CalculateScheme(CalcContext& context) {
   RunState& run = context.run;
   ShowStatus(context.status, kCalculatingText, "");
   const auto start = std::chrono::steady_clock::now();
+  // A stop requested from the ui thread before the worker got here counts:
+  // the flag is cleared only when a run acts on it.
   run.calculating = true;
-  run.stop_requested = false;
 
   const bool frequency_run = graph.has_sweep_generator;
   const long long last_point =
