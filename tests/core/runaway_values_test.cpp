@@ -69,6 +69,25 @@ TEST(Runaway, TheRunEndsBeforeTheFirstRunawayPointOnly) {
   EXPECT_EQ(frequency.last_point, 0);
 }
 
+// The stored results have the last word: whatever moved LastPoint since,
+// the run ends before the first row that holds no number.
+TEST(Runaway, StoredResultsEndTheRunBeforeTheirFirstRunawayRow) {
+  RunState run;
+  run.control_points = 2;
+  run.last_point = 4;
+  run.result_store.assign(3 * 5, 1.0f);
+  CutRunAtRunawayResults(run);
+  EXPECT_FALSE(run.diverged);
+  EXPECT_EQ(run.last_point, 4);
+  run.ResultAt(3, 2) = std::numeric_limits<float>::infinity();
+  CutRunAtRunawayResults(run);
+  EXPECT_TRUE(run.diverged);
+  EXPECT_EQ(run.last_point, 2);
+  run.ResultAt(0, 0) = std::nanf("");
+  CutRunAtRunawayResults(run);
+  EXPECT_TRUE(run.stop_requested);
+}
+
 // An aperiodic element with T = 0.004 at h = 0.01 swings ever wider; the run
 // ends just before its output passes the largest float.
 TEST_F(RunawayValues, AnUnstableStepEndsAtItsLastSoundPoint) {

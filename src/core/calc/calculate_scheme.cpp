@@ -222,7 +222,8 @@ bool RunWithinMemory(CalcContext& context, RunKind kind, int last_point) {
     WorkingSeries work;
     AllocateRun(context, kind, last_point, work);
     if (kind == RunKind::kTime) FillMoments(run);
-    if (EvaluateRows(context, work) == RunEnd::kDone) return true;
+    if (EvaluateRows(context, work) == RunEnd::kDone) CutRunAtRunawayResults(run);
+    if (!run.stop_requested) return true;
     Interrupt(context);
   } catch (const std::bad_alloc&) {
     earlier.PutBack(run);

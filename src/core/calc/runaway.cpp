@@ -39,4 +39,14 @@ void CutRunAtRunawayArgument(RunState& run) {
   }
 }
 
+void CutRunAtRunawayResults(RunState& run) {
+  for (int j = 0; j <= run.last_point; ++j) {
+    for (int e = 0; e < run.RowWidth(); ++e) {
+      if (!IsRunaway(run.ResultAt(j, e))) continue;
+      CutBefore(run, j);
+      return;
+    }
+  }
+}
+
 }  // namespace kortiv

@@ -20,6 +20,11 @@ void CutRunAtRunaway(RunState& run, const Series& series, int first, int n);
 // frequencies that are no numbers.
 void CutRunAtRunawayArgument(RunState& run);
 
+// The same for every stored value of points 0..LastPoint, after the rows:
+// the last word, since a derivative that passes its bound later in a pass
+// moves LastPoint up again to its own point.
+void CutRunAtRunawayResults(RunState& run);
+
 // The first point to look at after computing points 0..n: all of them in a
 // whole-run evaluation (n at or past LastPoint), only the new point n in a
 // step of a contour, whose earlier points were looked at in earlier steps.
