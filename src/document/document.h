@@ -145,6 +145,10 @@ class Document {
   bool Open();
   // Opens a named file without a question (command line, batch runner).
   bool OpenFile(const std::string& path);
+  // Takes back a model from its recovery file: the image of the model as it
+  // was last autosaved and the path of its own file (empty: unnamed). The
+  // model is changed, not saved. A bad image is reported and changes nothing.
+  bool OpenRecovered(std::string_view image, const std::string& path);
   bool Save();
   bool SaveAs();
   // Writes the model to a named file without a dialog and makes it the

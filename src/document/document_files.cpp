@@ -135,6 +135,26 @@ bool Document::OpenFile(const std::string& path) {
   return true;
 }
 
+bool Document::OpenRecovered(std::string_view image, const std::string& path) {
+  if (RunBusy()) return false;
+  Scheme read(messenger_);
+  const ModelReadResult model = DecodeModelImage(image, path, read);
+  if (!model.ok) return false;
+  ClearToNew();
+  scheme_ = read;
+  times_ = {scheme_.T0(), scheme_.H(), scheme_.Tk()};
+  model_name_ = model.model_name;
+  if (!path.empty()) file_path_ = path;
+  model_state_ = path.empty() ? ModelState::kNewChanged : ModelState::kSavedChanged;
+  save_enabled_ = true;
+  if (scheme_.ElementCount() > 0) whole_scheme_enabled_ = true;
+  UpdateCaption();
+  DocumentChange change;
+  change.scheme = change.replaced = change.state = true;
+  Notify(change);
+  return true;
+}
+
 bool Document::WriteModelTo(const std::string& path) {
   if (!WriteModelFile(path, scheme_, model_name_)) return false;
   file_path_ = path;
