@@ -113,4 +113,8 @@ bool RecoveryFile::OfferBack(Document& document, Messenger& messenger) {
   return false;
 }
 
+void RecoveryCleaner::DocumentChanged(const DocumentChange& change) {
+  if (change.state && !HasUnsavedChanges(document_)) recovery_.Remove();
+}
+
 }  // namespace kortiv

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "document/document_observer.h"
+
 namespace kortiv {
 
 class Document;
@@ -40,6 +42,19 @@ class RecoveryFile {
   std::string folder_;
   std::string model_file_;  // the recovered model image
   std::string path_file_;   // the path of the model's own file
+};
+
+// Removes the recovery file as soon as the document has nothing unsaved:
+// saved, or replaced by a new, opened or example model.
+class RecoveryCleaner : public DocumentObserver {
+ public:
+  RecoveryCleaner(RecoveryFile& recovery, const Document& document)
+      : recovery_(recovery), document_(document) {}
+  void DocumentChanged(const DocumentChange& change) override;
+
+ private:
+  RecoveryFile& recovery_;
+  const Document& document_;
 };
 
 }  // namespace kortiv

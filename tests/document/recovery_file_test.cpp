@@ -67,10 +67,14 @@ TEST_F(RecoveryFileTest, AChangedModelComesBackUnderItsOwnFileUnsaved) {
   EXPECT_EQ(next.doc.model_state(), ModelState::kSavedChanged);
   EXPECT_EQ(EncodeModelImage(next.doc.scheme(), next.doc.model_name()), Image());
   EXPECT_EQ(Slurp(path), saved);  // the model's file is not touched
-  // Saving it makes the recovery file pointless: the next autosave removes it.
+  // Saving it removes the recovery file at once.
+  RecoveryCleaner cleaner(recovery, next.doc);
+  next.doc.AddObserver(cleaner);
+  ASSERT_GT(next.doc.PlaceElement(200, {21, 21}, OnOccupied::kRefuse), 0);
+  EXPECT_TRUE(fs::exists(recovery.model_path()));
   ASSERT_TRUE(next.doc.Save());
-  recovery.Autosave(next.doc);
   EXPECT_FALSE(fs::exists(recovery.model_path()));
+  next.doc.RemoveObserver(cleaner);
 }
 
 TEST_F(RecoveryFileTest, DeclinedWorkIsRemovedAndNotOfferedAgain) {

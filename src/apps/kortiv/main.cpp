@@ -3,13 +3,20 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QScreen>
+#include <QTimer>
+#include <cstdlib>
 
 #include "document/document.h"
+#include "document/recovery_file.h"
 #include "document/settings_location.h"
 #include "ui/main_frm.h"
 #include "ui/qt_file_chooser.h"
 #include "ui/qt_messenger.h"
 #include "ui/qt_text.h"
+
+namespace {
+constexpr int kAutosaveMilliseconds = 60'000;
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -36,8 +43,23 @@ int main(int argc, char* argv[]) {
   text_input.SetParent(&window);
   window.ShowAtStart();
 
+  // Unsaved work of a program that ended without closing is offered back;
+  // a changed model is written every minute until it is saved or the
+  // program closes cleanly.
+  kortiv::RecoveryFile recovery(
+      kortiv::RecoveryFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
   if (!parser.positionalArguments().isEmpty()) {
     document.OpenFile(kortiv::ToUtf8(parser.positionalArguments().first()));
+  } else {
+    recovery.OfferBack(document, messenger);
   }
-  return app.exec();
+  kortiv::RecoveryCleaner cleaner(recovery, document);
+  document.AddObserver(cleaner);
+  QTimer autosave;
+  QObject::connect(&autosave, &QTimer::timeout, [&] { recovery.Autosave(document); });
+  autosave.start(kAutosaveMilliseconds);
+  const int code = app.exec();
+  document.RemoveObserver(cleaner);
+  recovery.Remove();
+  return code;
 }
