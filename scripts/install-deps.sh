@@ -2,7 +2,7 @@
 # Installs the Debian packages Kortiv needs to build and test, when run as
 # root and something is missing. Nothing else is fetched.
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libbenchmark-dev libjpeg62-turbo-dev desktop-file-utils)
+packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libbenchmark-dev libjpeg62-turbo-dev desktop-file-utils shared-mime-info)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
