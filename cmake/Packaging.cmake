@@ -6,7 +6,7 @@ set(CPACK_PACKAGE_NAME kortiv)
 set(CPACK_PACKAGE_VENDOR "Kortiv")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "teaching tool for automatic control systems")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Kortiv lets a student draw the block diagram of a control system on a field of cells, "
     "give its elements their parameters and calculate time responses, frequency "
     "characteristics and phase portraits. The package holds the desktop program kortiv, the "
