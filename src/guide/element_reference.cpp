@@ -128,14 +128,16 @@ std::string ElementSectionsHtml(std::string_view picture_dir) {
   for (const LibraryRange& range : LibraryRanges()) {
     if (range.list_item.empty()) continue;
     html += "<h3><a name=\"group-" + std::to_string(++group) + "\"></a>" +
-            EscapeHtml(range.list_item) + "</h3>\n<p>";
+            EscapeHtml(range.list_item) + "</h3>\n";
+    std::string links;
     std::string sections;
     for (const CatalogueEntry& entry : Catalogue()) {
       if (entry.code < range.first_code || entry.code > range.last_code) continue;
-      html += "<a href=\"#" + ElementAnchor(entry.code) + "\">" + EscapeHtml(entry.name) + "</a>; ";
+      links += (links.empty() ? "" : "; ") + std::string("<a href=\"#") +
+               ElementAnchor(entry.code) + "\">" + EscapeHtml(entry.name) + "</a>";
       sections += ElementHtml(entry, picture_dir);
     }
-    html += "</p>\n" + sections;
+    html += "<p>" + links + ".</p>\n" + sections;
   }
   return html;
 }

@@ -89,6 +89,8 @@ void HelpWindowTest::contentsOpenAtTheTopWithTheGuidesSections() {
           window->browser()->source().fragment() == "contents");
   QCOMPARE(window->browser()->verticalScrollBar()->value(), 0);
   QVERIFY(window->browser()->toPlainText().contains("Оглавление"));
+  // Nothing was seen before the contents.
+  QVERIFY(!window->findChild<QToolButton*>("btnBack")->isEnabled());
   auto* tree = window->findChild<QTreeWidget*>("treeContents");
   QVERIFY(tree != nullptr);
   QStringList sections;

@@ -112,7 +112,9 @@ void HelpWindow::LoadGuide() {
         "папку share/kortiv/guide рядом с папкой программы. Переустановите Kortiv.</p>");
     return;
   }
-  browser_->setSource(QUrl::fromLocalFile(index));
+  QUrl contents = QUrl::fromLocalFile(index);
+  contents.setFragment("contents");
+  browser_->setSource(contents);
   browser_->clearHistory();
   BuildContents();
   loaded_ = true;
