@@ -147,14 +147,24 @@ void HelpWindow::OpenContentsItem(QTreeWidgetItem* item) {
 void HelpWindow::ShowContents() {
   LoadGuide();
   Present();
-  if (loaded_) browser_->setSource(QUrl("#contents"));
+  OpenSection("contents");
   browser_->verticalScrollBar()->setValue(0);  // the title above the anchor too
 }
 
 void HelpWindow::ShowTopic(const QString& topic) {
   LoadGuide();
   Present();
-  if (loaded_) browser_->setSource(QUrl("#" + topic));
+  OpenSection(topic);
+}
+
+// A section already open is only scrolled to: the history keeps one entry.
+void HelpWindow::OpenSection(const QString& anchor) {
+  if (!loaded_) return;
+  if (browser_->source().fragment() == anchor) {
+    browser_->scrollToAnchor(anchor);
+  } else {
+    browser_->setSource(QUrl("#" + anchor));
+  }
 }
 
 void HelpWindow::ShowSearch() {

@@ -35,6 +35,7 @@ class HelpWindow : public QWidget {
   void LoadGuide();
   void BuildContents();
   void OpenContentsItem(QTreeWidgetItem* item);
+  void OpenSection(const QString& anchor);
   void Present();
 
   QTreeWidget* contents_;
