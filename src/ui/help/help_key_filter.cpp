@@ -6,9 +6,8 @@
 namespace kortiv {
 
 QString HelpTopicOf(const QWidget* widget) {
-  for (const QWidget* window = widget ? widget->window() : nullptr; window != nullptr;
-       window = window->parentWidget() ? window->parentWidget()->window() : nullptr) {
-    const QString topic = window->property(kHelpTopicProperty).toString();
+  for (; widget != nullptr; widget = widget->parentWidget()) {
+    const QString topic = widget->property(kHelpTopicProperty).toString();
     if (!topic.isEmpty()) return topic;
   }
   return {};

@@ -12,8 +12,9 @@ namespace kortiv {
 // name of its section in the guide ("main", "editor", "parameters", ...).
 inline constexpr char kHelpTopicProperty[] = "helpTopic";
 
-// The section of the window that holds `widget`: its own, or that of the
-// window it was opened from. Empty when no window on the way has one.
+// The section of the nearest window part that holds `widget` (the editor in
+// the main window, a dialog, or the window a dialog was opened from). Empty
+// when none on the way has one.
 QString HelpTopicOf(const QWidget* widget);
 
 // Watches the whole application for F1: in a window with a section of its
