@@ -62,7 +62,15 @@ std::string RangeOf(const LayoutControl& control) {
   return control.integer ? "целое" : "";
 }
 
+// Whether any control has limits or choices of its own to show.
+bool HasRanges(const ParameterLayout& layout) {
+  return std::any_of(layout.controls.begin(), layout.controls.end(), [](const LayoutControl& c) {
+    return c.control == ControlId::kStringGridPar || !RangeOf(c).empty();
+  });
+}
+
 std::string ParameterRows(const ParameterLayout& layout) {
+  const bool ranges = HasRanges(layout);
   std::string rows;
   for (const LayoutControl& control : layout.controls) {
     if (control.control == ControlId::kStringGridPar) {
@@ -76,7 +84,7 @@ std::string ParameterRows(const ParameterLayout& layout) {
     rows += "<tr><td>" + Caption(control.caption) + "</td><td>" +
             (derived ? std::string("вычисляется кнопкой «") + EscapeHtml(layout.apply_caption) + "»"
                      : DefaultOf(layout, control)) +
-            "</td><td>" + RangeOf(control) + "</td></tr>\n";
+            (ranges ? "</td><td>" + RangeOf(control) : std::string()) + "</td></tr>\n";
   }
   return rows;
 }
@@ -84,8 +92,9 @@ std::string ParameterRows(const ParameterLayout& layout) {
 std::string ParametersHtml(int code) {
   const ParameterLayout* layout = LayoutOf(code);
   if (layout == nullptr) return "<p>Параметров нет.</p>\n";
-  return "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n"
-         "<tr><th>Параметр</th><th>По умолчанию</th><th>Допустимые значения</th></tr>\n" +
+  return std::string("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n") +
+         "<tr><th>Параметр</th><th>По умолчанию</th>" +
+         (HasRanges(*layout) ? "<th>Допустимые значения</th>" : "") + "</tr>\n" +
          ParameterRows(*layout) + "</table>\n";
 }
 

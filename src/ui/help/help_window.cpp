@@ -1,6 +1,7 @@
 #include "ui/help/help_window.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -75,7 +76,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   contents_->header()->hide();
   browser_ = new QTextBrowser(this);
   browser_->setObjectName("txtGuide");
-  browser_->setOpenExternalLinks(true);
+  browser_->setOpenLinks(false);
   auto* splitter = new QSplitter(this);
   splitter->addWidget(contents_);
   splitter->addWidget(browser_);
@@ -93,6 +94,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(browser_, &QTextBrowser::backwardAvailable, back_, &QToolButton::setEnabled);
   connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QToolButton::setEnabled);
   connect(home, &QToolButton::clicked, this, &HelpWindow::ShowContents);
+  connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
   connect(contents_, &QTreeWidget::itemActivated, this, &HelpWindow::OpenContentsItem);
   connect(contents_, &QTreeWidget::itemClicked, this, &HelpWindow::OpenContentsItem);
   const auto find_next = [this] { FindNext(search_->text()); };
@@ -155,6 +157,17 @@ void HelpWindow::ShowTopic(const QString& topic) {
   LoadGuide();
   Present();
   OpenSection(topic);
+}
+
+// Pages of the guide open in the window; anything else (the model of the
+// first scheme, a web page) goes to the program the desktop has for it.
+void HelpWindow::FollowLink(const QUrl& url) {
+  const QUrl target = browser_->source().resolved(url);
+  if (url.path().isEmpty() || target.path().endsWith(".html")) {
+    browser_->setSource(url);
+  } else {
+    QDesktopServices::openUrl(target);
+  }
 }
 
 // A section already open is only scrolled to: the history keeps one entry.

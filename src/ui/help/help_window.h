@@ -36,6 +36,7 @@ class HelpWindow : public QWidget {
   void BuildContents();
   void OpenContentsItem(QTreeWidgetItem* item);
   void OpenSection(const QString& anchor);
+  void FollowLink(const QUrl& url);
   void Present();
 
   QTreeWidget* contents_;
