@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
@@ -48,7 +49,8 @@ QString AnchorOf(const QTextBlock& block) {
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("HelpWindow");
   setWindowTitle("Kortiv: справка");
-  resize(1000, 720);
+  // Large enough to read, never larger than the screen (at any scale factor).
+  resize(QSize(1000, 720).boundedTo(screen()->availableSize() * 9 / 10));
 
   back_ = ToolButton("btnBack", "Назад", QStyle::SP_ArrowBack, this);
   forward_ = ToolButton("btnForward", "Вперёд", QStyle::SP_ArrowForward, this);
@@ -81,7 +83,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   splitter->addWidget(contents_);
   splitter->addWidget(browser_);
   splitter->setStretchFactor(1, 3);
-  splitter->setSizes({260, 740});
+  splitter->setSizes({width() / 4, width() * 3 / 4});
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
