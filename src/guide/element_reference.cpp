@@ -57,7 +57,8 @@ std::string RangeOf(const LayoutControl& control) {
     return "выбор: " + choices;
   }
   if (control.limits) {
-    return "целое от " + Number(control.limits->min) + " до " + Number(control.limits->max);
+    return "целое от " + std::to_string(control.limits->min) + " до " +
+           std::to_string(control.limits->max);
   }
   return control.integer ? "целое" : "";
 }
