@@ -7,11 +7,13 @@
 #include <regex>
 #include <set>
 
+#include "guide/command_notes.h"
 #include "guide/element_reference.h"
 #include "guide/html_text.h"
 #include "guide_fixture.h"
 #include "model/catalogue.h"
 #include "source_literals.h"
+#include "ui/command_table.h"
 
 namespace kortiv::test {
 namespace {
@@ -112,6 +114,18 @@ TEST(GuideContent, EveryCatalogueElementHasItsSection) {
   EXPECT_EQ(noted.size(), Catalogue().size()) << "формулы элементов, которых нет в каталоге";
 }
 
+TEST(GuideContent, EveryMenuCommandAndToolButtonIsDescribed) {
+  const std::string text = guide::PlainText(GuideHtml());
+  for (const CommandEntry& command : Commands()) {
+    if (command.name == nullptr) continue;
+    EXPECT_FALSE(guide::CommandNote(command.name).empty()) << "не описана " << command.name;
+    EXPECT_NE(text.find(Trimmed(command.caption)), std::string::npos) << command.caption;
+    if (command.hint != nullptr) {
+      EXPECT_NE(text.find(command.hint), std::string::npos) << command.hint;
+    }
+  }
+}
+
 std::set<std::string> Anchors(const std::string& html) {
   std::set<std::string> anchors;
   const std::regex anchor(R"re((?:name|id)="([^"]+)")re");
@@ -146,8 +160,12 @@ TEST(GuideContent, EveryPictureAndLinkResolves) {
       EXPECT_GT(bytes.size(), 200u) << "пустой рисунок " << target;
     }
   }
-  // Every element's symbol, the scheme and the plot of the first scheme.
-  EXPECT_EQ(pictures, static_cast<int>(Catalogue().size()) + 2);
+  // Every element's symbol, every tool button, the scheme and the plot of
+  // the first scheme.
+  const auto commands = Commands();
+  const auto buttons = std::count_if(commands.begin(), commands.end(),
+                                     [](const CommandEntry& c) { return c.button != nullptr; });
+  EXPECT_EQ(pictures, static_cast<int>(Catalogue().size() + buttons) + 2);
   EXPECT_GT(links, static_cast<int>(Catalogue().size()));
 }
 

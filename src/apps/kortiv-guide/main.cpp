@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "command_section.h"
 #include "draw/element_symbol.h"
 #include "guide/element_reference.h"
 #include "guide/guide_sections.h"
@@ -84,12 +85,14 @@ int BuildGuide(const QString& source_path, const QString& out_dir) {
   if (!source.open(QIODevice::ReadOnly))
     return Fail("нет исходного текста " + source_path.toStdString());
   const QByteArray text = source.readAll();
-  const auto assembly = kortiv::guide::AssembleGuide(
-      std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
-      kortiv::guide::GeneratedFragments(kPictureDir));
-  if (!assembly.html) return Fail(source_path.toStdString() + ": " + assembly.problem);
   const QString pictures = out_dir + "/" + kPictureDir;
   if (!QDir().mkpath(pictures)) return Fail("не удаётся создать " + pictures.toStdString());
+  auto fragments = kortiv::guide::GeneratedFragments(kPictureDir);
+  fragments["commands"] = kortiv::guide_cli::CommandsHtml(pictures, kPictureDir);
+  if (fragments["commands"].empty()) return Fail("не удаётся записать рисунки кнопок");
+  const auto assembly = kortiv::guide::AssembleGuide(
+      std::string_view(text.constData(), static_cast<std::size_t>(text.size())), fragments);
+  if (!assembly.html) return Fail(source_path.toStdString() + ": " + assembly.problem);
   if (!WriteElementPictures(pictures)) return Fail("не удаётся записать рисунки элементов");
   if (!WriteFirstScheme((out_dir + "/" + kFirstSchemeFile).toStdString())) {
     return Fail("не удаётся записать первую схему");
