@@ -21,7 +21,8 @@ namespace {
 namespace fs = std::filesystem;
 
 // The sources whose texts reach the student as messages about the scheme
-// check, parameter entry, the run and the files. Dialog captions and table
+// check, parameter entry, the run and the files, and the questions of the
+// document about the open model. Dialog captions and table
 // headings are not messages; the element sections use them directly.
 const std::vector<std::string> kMessageSources = {"analysis",
                                                   "calc",
@@ -36,7 +37,8 @@ const std::vector<std::string> kMessageSources = {"analysis",
                                                   "model/edit_operations.h",
                                                   "results/results_text.cpp",
                                                   "results/manual_scale.h",
-                                                  "results/axis_scale.h"};
+                                                  "results/axis_scale.h",
+                                                  "../document/document.h"};
 
 // Messages about the consistency of the scheme store go to developers.
 bool IsInternal(std::string_view text) {
