@@ -49,6 +49,8 @@ QString AnchorOf(const QTextBlock& block) {
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("HelpWindow");
   setWindowTitle("Kortiv: справка");
+  // An open guide must not keep the program running once its main window closes.
+  setAttribute(Qt::WA_QuitOnClose, false);
   // Large enough to read, never larger than the screen (at any scale factor).
   resize(QSize(1000, 720).boundedTo(screen()->availableSize() * 9 / 10));
 
