@@ -1,6 +1,9 @@
 // kortiv-guide: builds the user guide and the program's icons.
-//   kortiv-guide guide SOURCE.html OUTDIR   the guide with its generated
-//       sections, the element pictures and the model of the first scheme
+//   kortiv-guide first-scheme OUT.krt        the model the guide builds step
+//       by step, for kortiv-calc to calculate and draw
+//   kortiv-guide guide SOURCE.html OUTDIR RESULTS.txt   the guide with its
+//       generated sections, the element and button pictures and the results
+//       of the first scheme
 //   kortiv-guide picture IN OUT.png [SIZE]  a picture (an SVG drawing is
 //       rendered at SIZE x SIZE pixels) saved as PNG
 
@@ -19,6 +22,7 @@
 #include "draw/element_symbol.h"
 #include "guide/element_reference.h"
 #include "guide/guide_sections.h"
+#include "guide/results_excerpt.h"
 #include "model/catalogue.h"
 #include "model/model_file.h"
 #include "model/scheme.h"
@@ -27,10 +31,10 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Использование: kortiv-guide guide SOURCE.html OUTDIR\n"
+    "Использование: kortiv-guide first-scheme OUT.krt\n"
+    "               kortiv-guide guide SOURCE.html OUTDIR RESULTS.txt\n"
     "               kortiv-guide picture IN OUT.png [SIZE]\n";
 constexpr const char* kPictureDir = "images";
-constexpr const char* kFirstSchemeFile = "first-scheme.krt";
 
 int Fail(const std::string& text) {
   std::fprintf(stderr, "kortiv-guide: %s\n", text.c_str());
@@ -80,25 +84,33 @@ bool WriteElementPictures(const QString& dir) {
   return true;
 }
 
-int BuildGuide(const QString& source_path, const QString& out_dir) {
-  QFile source(source_path);
-  if (!source.open(QIODevice::ReadOnly))
-    return Fail("нет исходного текста " + source_path.toStdString());
-  const QByteArray text = source.readAll();
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+std::string_view View(const QByteArray& bytes) {
+  return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+int BuildGuide(const QString& source_path, const QString& out_dir, const QString& results_path) {
+  const QByteArray text = ReadAll(source_path);
+  if (text.isEmpty()) return Fail("нет исходного текста " + source_path.toStdString());
   const QString pictures = out_dir + "/" + kPictureDir;
   if (!QDir().mkpath(pictures)) return Fail("не удаётся создать " + pictures.toStdString());
   auto fragments = kortiv::guide::GeneratedFragments(kPictureDir);
   fragments["commands"] = kortiv::guide_cli::CommandsHtml(pictures, kPictureDir);
   if (fragments["commands"].empty()) return Fail("не удаётся записать рисунки кнопок");
-  const auto assembly = kortiv::guide::AssembleGuide(
-      std::string_view(text.constData(), static_cast<std::size_t>(text.size())), fragments);
+  fragments["first-results"] = kortiv::guide::ResultsTableHtml(View(ReadAll(results_path)));
+  if (fragments["first-results"].empty()) {
+    return Fail("нет результатов первой схемы в " + results_path.toStdString());
+  }
+  const auto assembly = kortiv::guide::AssembleGuide(View(text), fragments);
   if (!assembly.html) return Fail(source_path.toStdString() + ": " + assembly.problem);
   if (!WriteElementPictures(pictures)) return Fail("не удаётся записать рисунки элементов");
-  if (!WriteFirstScheme((out_dir + "/" + kFirstSchemeFile).toStdString())) {
-    return Fail("не удаётся записать первую схему");
-  }
-  if (!WriteText(out_dir + "/index.html", *assembly.html))
+  if (!WriteText(out_dir + "/index.html", *assembly.html)) {
     return Fail("не удаётся записать руководство");
+  }
   return 0;
 }
 
@@ -126,7 +138,10 @@ int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication application(argc, argv);
   const QStringList args = application.arguments();
-  if (args.size() == 4 && args[1] == "guide") return BuildGuide(args[2], args[3]);
+  if (args.size() == 3 && args[1] == "first-scheme") {
+    return WriteFirstScheme(args[2].toStdString()) ? 0 : Fail("не удаётся записать первую схему");
+  }
+  if (args.size() == 5 && args[1] == "guide") return BuildGuide(args[2], args[3], args[4]);
   if ((args.size() == 4 || args.size() == 5) && args[1] == "picture") {
     return ConvertPicture(args[2], args[3], args.size() == 5 ? args[4].toInt() : 0);
   }
