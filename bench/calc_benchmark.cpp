@@ -101,7 +101,7 @@ void FeedbackContour(benchmark::State& state) {
 }
 
 BENCHMARK(LongChain)->Unit(benchmark::kMillisecond);
-BENCHMARK(FeedbackContour)->Arg(500)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(FeedbackContour)->Arg(500)->Arg(5000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kortiv

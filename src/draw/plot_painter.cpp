@@ -8,11 +8,14 @@
 #include <cmath>
 #include <vector>
 
-#include "calc/run_state.h"
+#include "draw/palette.h"
+#include "draw/plot_pen.h"
+#include "draw/curve_decimation.h"
 #include "model/user_settings.h"
 #include "results/plot_decor.h"
 #include "results/plot_frame.h"
 #include "results/plot_state.h"
+#include "series/run_state.h"
 #include "support/number_format.h"
 
 namespace kortiv {
@@ -21,38 +24,14 @@ namespace {
 // Labels are placed for a font about 13 pixels high.
 constexpr int kLabelPixelSize = 11;
 
-QColor ColourOfCode(int code) {
-  const Rgb rgb = ColourOf(code);
-  return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
-Qt::PenStyle PenStyleOf(int style) {
-  switch (static_cast<LineStyle>(style)) {
-    case LineStyle::kDash:
-      return Qt::DashLine;
-    case LineStyle::kDot:
-      return Qt::DotLine;
-    case LineStyle::kDashDot:
-      return Qt::DashDotLine;
-    default:
-      return Qt::SolidLine;
-  }
-}
-
-QPen MakePen(const QColor& colour, int style, int width) {
-  QPen pen(colour);
-  pen.setStyle(PenStyleOf(style));
-  pen.setWidth(std::clamp(width, 1, 3));
-  pen.setCosmetic(true);
-  return pen;
-}
-
 void DrawDecor(QPainter& painter, const PlotDecor& decor, const QColor& colour) {
   for (const Stroke& stroke : decor.strokes) {
-    painter.setPen(MakePen(colour, stroke.dotted ? 2 : 0, 1));
+    painter.setPen(PlotPen(painter, colour, stroke.dotted ? 2 : 0, 1));
     painter.drawLine(stroke.from.x, stroke.from.y, stroke.to.x, stroke.to.y);
   }
-  QFont font = painter.font();
+  // The application's font, whatever the device's own font is, so that a
+  // window, a file and a printout read alike.
+  QFont font;
   font.setPixelSize(kLabelPixelSize);
   painter.setFont(font);
   painter.setPen(colour);
@@ -106,7 +85,7 @@ class CurvePainter {
     const int point = state_.PortraitMode() ? g + 1 : g / state_.curve_step + 1;
     const PlotStyleRecord& style = settings_.Styles[std::min(point, 12)];
     const bool phase_pair = state_.kind == PlotKind::kFrequency && state_.TwoValueAxes() && a == 1;
-    return MakePen(ColourOfCode(style[0]), phase_pair ? style[3] : style[1],
+    return PlotPen(painter_, PaletteColour(style[0]), phase_pair ? style[3] : style[1],
                    phase_pair ? style[4] : style[2]);
   }
 
@@ -117,20 +96,18 @@ class CurvePainter {
   }
 
   // Lines through points 0..LastPoint; a point that is not a number breaks
-  // the line.
+  // the line. Only the points that change the picture are drawn.
   void DrawLine(const Curve& curve) {
-    std::vector<QPoint> run_of_points;
+    CurveDecimation run_of_points;
     auto flush = [&] {
-      if (run_of_points.size() == 1) painter_.drawPoint(run_of_points.front());
-      if (run_of_points.size() > 1) {
-        painter_.drawPolyline(run_of_points.data(), static_cast<int>(run_of_points.size()));
-      }
-      run_of_points.clear();
+      const std::vector<QPoint> points = run_of_points.Take();
+      if (points.size() == 1) painter_.drawPoint(points.front());
+      if (points.size() > 1) painter_.drawPolyline(points.data(), static_cast<int>(points.size()));
     };
     for (int j = 0; j <= run_.last_point; ++j) {
       Pixel pixel;
       if (PixelOf(curve, j, pixel)) {
-        run_of_points.emplace_back(pixel.x, pixel.y);
+        run_of_points.Add(QPoint(pixel.x, pixel.y));
       } else {
         flush();
       }
@@ -175,19 +152,30 @@ class CurvePainter {
 
 }  // namespace
 
-void PaintPlot(QImage& picture, const RunState& run, const PlotState& state,
+void PaintPlot(QPainter& painter, const QRect& area, const RunState& run, const PlotState& state,
                const UserSettings& settings) {
-  if (picture.isNull()) return;
-  const QColor background = ColourOfCode(settings.Styles[0][1]);
-  const QColor grid = ColourOfCode(settings.Styles[0][2]);
-  picture.fill(background);
-  QPainter painter(&picture);
+  if (area.isEmpty()) return;
+  const QColor background = PaletteColour(settings.Styles[0][1]);
+  const QColor grid = PaletteColour(settings.Styles[0][2]);
+  painter.save();
+  painter.setClipRect(area, Qt::IntersectClip);
+  painter.fillRect(area, background);
+  painter.translate(area.topLeft());
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setBackground(background);
-  const PlotFrame frame(picture.width(), picture.height(), state);
+  const PlotFrame frame(area.width(), area.height(), state);
   DrawDecor(painter, LayOutDecor(frame, state, settings.GridEnable, SystemDecimalSeparator()),
             grid);
   CurvePainter(painter, run, state, frame, settings).DrawAll();
+  painter.restore();
+}
+
+void PaintPlot(QImage& picture, const RunState& run, const PlotState& state,
+               const UserSettings& settings) {
+  if (picture.isNull()) return;
+  QPainter painter(&picture);
+  PaintPlot(painter, QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize()), run, state,
+            settings);
 }
 
 }  // namespace kortiv

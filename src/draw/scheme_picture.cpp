@@ -16,7 +16,7 @@ bool InWindow(Cell cell, const SchemeWindow& window) {
   return cell.row >= 1 && cell.row <= window.rows && cell.column >= 1 && cell.column <= window.cols;
 }
 
-void DrawRulers(QPainter& painter, const Scheme& scheme, const SchemeWindow& window) {
+void DrawRulers(QPainter& painter, Cell shift, const SchemeWindow& window) {
   QFont font = painter.font();
   font.setPixelSize(kRulerTextSize);
   painter.setFont(font);
@@ -24,12 +24,12 @@ void DrawRulers(QPainter& painter, const Scheme& scheme, const SchemeWindow& win
   for (int column = 1; column <= window.cols; ++column) {
     const int x = CellOrigin({1, column}).x() + kColumnLabelX;
     painter.drawText(QRect(x, 0, kCellSize.width(), kRulerHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     QString::number(column - scheme.ColShift()));
+                     QString::number(column - shift.column));
   }
   for (int row = 1; row <= window.rows; ++row) {
     const int y = CellOrigin({row, 1}).y() + kRowLabelY;
     painter.drawText(QRect(0, y, kRulerWidth - 4, kRulerTextSize + 4),
-                     Qt::AlignRight | Qt::AlignTop, QString::number(row - scheme.RowShift()));
+                     Qt::AlignRight | Qt::AlignTop, QString::number(row - shift.row));
   }
 }
 
@@ -70,12 +70,18 @@ void DrawElementCell(QPainter& painter, const Scheme& scheme, int n, const PlotS
 
 void DrawSchemePicture(QPainter& painter, const Scheme& scheme, const PlotStyles& styles,
                        const SchemeWindow& window) {
+  DrawSchemePicture(painter, scheme, styles, window, {scheme.RowShift(), scheme.ColShift()});
+}
+
+void DrawSchemePicture(QPainter& painter, const Scheme& scheme, const PlotStyles& styles,
+                       const SchemeWindow& window, Cell shift) {
   painter.fillRect(QRect(QPoint(0, 0), SchemePictureSize(window)), MenuColour());
-  DrawRulers(painter, scheme, window);
+  DrawRulers(painter, shift, window);
   int points_counted = 0;
   for (int n = 1; n <= scheme.ElementCount(); ++n) {
     if (scheme.GetControlPoint(n) > 0) ++points_counted;
-    const Cell cell = scheme.GetCellPosition(n);
+    const Cell stored = scheme.GetStoredPosition(n);
+    const Cell cell{stored.row + shift.row, stored.column + shift.column};
     if (!InWindow(cell, window)) continue;
     painter.save();
     painter.translate(CellOrigin(cell));

@@ -42,6 +42,10 @@ void DrawElementCell(QPainter& painter, const Scheme& scheme, int n, const PlotS
 // shift decides which part of the scheme the window shows.
 void DrawSchemePicture(QPainter& painter, const Scheme& scheme, const PlotStyles& styles,
                        const SchemeWindow& window);
+// The same with the window's own shift over the scheme (window cell =
+// stored cell + shift), as the editor scrolls it.
+void DrawSchemePicture(QPainter& painter, const Scheme& scheme, const PlotStyles& styles,
+                       const SchemeWindow& window, Cell shift);
 
 QImage SchemeImage(const Scheme& scheme, const PlotStyles& styles, const SchemeWindow& window);
 

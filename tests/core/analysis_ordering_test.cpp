@@ -263,30 +263,36 @@ TEST(AnalysisContours, AContourTakesInTheLoopsFoundBeforeTheOneItStartsWith) {
   EXPECT_EQ(g.rows[5], (Row{3, 2, 1, 3, 3, 0, 0, 0}));  // Y
 }
 
-TEST_F(HandMadeGraph, LoopSearchFromARowWithoutInputsIsReported) {
-  g.Reset(2, 6);
+TEST_F(HandMadeGraph, LoopSearchFromASummatorWithoutInputsIsReported) {
+  g.Reset(3, 6);
+  g.M = 1;
   g.R = 1;
-  g.rows[0] = {1, 1, 1, 2, 0, 0};
-  Loop path{1};
-  std::vector<Loop> loops;
-  All_Loops_Finding(g, messages, 0, 1, path, loops);
+  g.rows[0] = {1, 2, 1, 2, 0, 0};
+  FindContours(g, scheme, messages, 0, 1);
   EXPECT_EQ(messages.Texts(), Texts{"All_Loops_Finding: Ошибка при поиске контуров!"});
-  EXPECT_TRUE(loops.empty());
+  EXPECT_EQ(g.C, 0);
+  EXPECT_EQ(g.R, 1);
 }
 
-TEST_F(HandMadeGraph, LoopSearchFindsEveryElementaryCycleThroughTheStart) {
-  g.Reset(5, 8);
+// The cycles through a, walked backwards along its inputs in column order,
+// are a-c-b, a-c and a-b: the contour lists a, c, b.
+TEST_F(HandMadeGraph, ContourMembersComeInTheOrderTheFirstCycleWalksThem) {
+  g.Reset(6, 8);
   g.S = 1;
+  g.M = 3;
   g.R = 4;
   g.rows[0] = {1, 1, 1, 2, 0, 0, 0, 0};
-  g.rows[1] = {2, 2, 1, 5, 1, 3, 4, 0};  // a reads the source, b and c
-  g.rows[2] = {3, 3, 1, 4, 2, 4, 0, 0};  // b reads a and c
-  g.rows[3] = {4, 4, 1, 4, 2, 3, 0, 0};  // c reads a and b
-  Loop path{2};
-  std::vector<Loop> loops;
-  All_Loops_Finding(g, messages, 1, 2, path, loops);
-  EXPECT_EQ(loops, (std::vector<Loop>{{2, 3}, {2, 3, 4}, {2, 4}, {2, 4, 3}}));
-  EXPECT_EQ(path, Loop{2});
+  g.rows[1] = {2, 2, 1, 5, 1, 4, 3, 0};  // a reads the source, c and b
+  g.rows[2] = {3, 3, 1, 3, 2, 0, 0, 0};  // b reads a
+  g.rows[3] = {4, 4, 1, 4, 3, 2, 0, 0};  // c reads b and a
+  FindContours(g, scheme, messages, 1, 4);
+  EXPECT_EQ(messages.Texts(), Texts{});
+  ASSERT_EQ(g.C, 1);
+  EXPECT_EQ(g.rows[1], (Row{0, -1, 3, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(g.Head(2), 2);
+  EXPECT_EQ(g.Head(3), 4);
+  EXPECT_EQ(g.Head(4), 3);
+  EXPECT_EQ(g.rows[2], (Row{2, 2, 1, 5, 1, 4, 5, 0}));  // inputs follow their rows
 }
 
 TEST_F(HandMadeGraph, ContourChainsWithAnOutsideInputComeFirst) {

@@ -253,18 +253,35 @@ TEST_F(CalculateSchemeTest, ImpossibleParametersFromAFileAreRefused) {
 // The sanitizer's allocator stops the program instead of failing the
 // allocation.
 #ifndef __SANITIZE_ADDRESS__
-TEST_F(CalculateSchemeTest, RunBeyondMemoryIsRefusedAndLeavesNoResults) {
+TEST_F(CalculateSchemeTest, RunBeyondMemoryIsRefusedAndKeepsTheEarlierResults) {
   SetIntegration(0, 1, 100000);
   AddRow(0, Step(1));
   CalculateScheme(context);
   ASSERT_TRUE(run.results_ready);
+  const std::vector<float> earlier = run.result_store;
   graph.K = std::numeric_limits<int>::max();  // DataChains beyond any address space
+  SetIntegration(0, 1, 200000);
   CalculateScheme(context);
-  EXPECT_EQ(messenger.Texts(), std::vector<std::string>{"Слишком большое число точек расчёта!"});
-  EXPECT_FALSE(run.results_ready);
+  EXPECT_EQ(messenger.Texts(), std::vector<std::string>{"Недостаточно памяти для расчёта."});
+  EXPECT_TRUE(run.results_ready);
   EXPECT_FALSE(run.calculating);
+  EXPECT_EQ(run.last_point, 100000);
+  EXPECT_EQ(run.result_store, earlier);
 }
 #endif
+
+// Found by the fuzzer: a model file with an infinite step gave moments that
+// are no numbers.
+TEST_F(CalculateSchemeTest, AnInfiniteStepIsRefusedAndTheEarlierResultsStay) {
+  AddRow(0, Step(1));
+  CalculateScheme(context);
+  ASSERT_TRUE(run.results_ready);
+  SetIntegration(0, std::numeric_limits<float>::infinity(), 1);
+  CalculateScheme(context);
+  EXPECT_EQ(messenger.Texts(), std::vector<std::string>{"Шаг интегрирования велик!"});
+  EXPECT_TRUE(run.results_ready);
+  EXPECT_EQ(run.last_point, 500);
+}
 
 TEST_F(CalculateSchemeTest, AnalysesAGraphThatIsNotBuilt) {
   AddRow(0, Step(1));

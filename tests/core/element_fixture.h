@@ -4,11 +4,11 @@
 
 #include <vector>
 
-#include "calc/eval_context.h"
 #include "elements/element_models.h"
 #include "model/scheme.h"
 #include "model/user_settings.h"
 #include "recording_messenger.h"
+#include "series/eval_context.h"
 
 namespace kortiv::test {
 

@@ -27,6 +27,7 @@ class FrequencyResults : public ::testing::Test {
     run.freq_plot_kind = kind;
     run.last_point = static_cast<int>(rows.size()) - 1;
     run.result_store.clear();
+    run.raw_frequency_results.clear();
     for (const auto& row : rows)
       run.result_store.insert(run.result_store.end(), row.begin(), row.end());
   }
@@ -155,6 +156,33 @@ TEST_F(FrequencyResults, HodographKeepsTheComplexPairs) {
   EXPECT_FLOAT_EQ(At(0, 0), 1.0f);
   EXPECT_EQ(At(0, 1), -3.0f);
   EXPECT_EQ(At(0, 2), 4.0f);
+}
+
+TEST_F(FrequencyResults, SecondPreparationStartsFromTheCalculatedPairs) {
+  settings.PhaseInDegrees = true;
+  Store(1, 2, {{10.0f, 3.0f, 4.0f}, {100.0f, 0.0f, -0.5f}});
+  const std::vector<float> calculated = run.result_store;
+  PrepareFrequencyResults(run, settings);
+  const std::vector<float> prepared = run.result_store;
+  EXPECT_EQ(run.raw_frequency_results, calculated);
+  // Made again, the plot finds the same values, not lg of lg or dB of dB.
+  PrepareFrequencyResults(run, settings);
+  EXPECT_EQ(run.result_store, prepared);
+  EXPECT_FLOAT_EQ(At(0, 0), 1.0f);
+  EXPECT_FLOAT_EQ(At(0, 1), static_cast<float>(20 * std::log10(5.0)));
+  // Other units convert the calculated pairs afresh.
+  settings.PhaseInDegrees = false;
+  PrepareFrequencyResults(run, settings);
+  EXPECT_FLOAT_EQ(At(1, 2), static_cast<float>(-M_PI / 2));
+  EXPECT_EQ(run.raw_frequency_results, calculated);
+}
+
+TEST_F(FrequencyResults, HodographMadeTwiceConvertsItsFrequenciesOnce) {
+  settings.FreqInHertz = true;
+  Store(1, 30, {{static_cast<float>(2 * M_PI), -3.0f, 4.0f}});
+  PrepareFrequencyResults(run, settings);
+  PrepareFrequencyResults(run, settings);
+  EXPECT_FLOAT_EQ(At(0, 0), 1.0f);
 }
 
 TEST(FrequencyLayoutOf, TitlesAndAxesByPlotKind) {

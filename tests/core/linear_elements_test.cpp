@@ -307,6 +307,17 @@ TEST_F(LinearFrequency, ConservativeElementAtResonanceGivesSignedHugeValues) {
   EXPECT_DOUBLE_EQ(At(e, 1.0f).real(), 3.0 / 0.75);
 }
 
+// Without damping 0/0 would give no number at all.
+TEST_F(LinearFrequency, OscillatoryElementWithoutDampingFollowsTheResonanceRule) {
+  const int e = Add(211, {3.0f, 0.5f, 0.0f, 0.0f, 0.0f});
+  EXPECT_EQ(At(e, 2.0f, {2.0, -0.5}), std::complex<double>(1e30, -1e30));
+  EXPECT_EQ(At(e, 2.0f, {0.0, 0.0}), std::complex<double>(0.0, 0.0));
+  EXPECT_DOUBLE_EQ(At(e, 1.0f).real(), 3.0 / 0.75);
+  const std::complex<double> damped = At(Add(211, {3.0f, 0.5f, 0.5f, 0.0f, 0.0f}), 2.0f);
+  EXPECT_DOUBLE_EQ(damped.real(), 0.0);
+  EXPECT_DOUBLE_EQ(damped.imag(), -3.0);
+}
+
 TEST_F(LinearFrequency, ConservativeElementNearResonanceKeepsSinglePrecision) {
   // 1 - T^2 w^2 is formed at full precision and then held as a float.
   const double t = 0.1f;

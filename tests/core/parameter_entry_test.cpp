@@ -108,6 +108,31 @@ TEST_F(ParameterEntryTest, ABadNumberCountsAsZeroForTheChecks) {
   EXPECT_EQ(scheme.GetParamAddress(n), 0);
 }
 
+TEST_F(ParameterEntryTest, ARefusalRemembersTheFieldToCorrect) {
+  const int n = Place(204);
+  ParameterEntry entry = Open(n);
+  entry.SetText(C::kTxtPar2, "0");
+  entry.SetText(C::kTxtPar3, "y");
+  EXPECT_FALSE(entry.Accept().close);
+  // The text that is not a number comes before the zero time constant.
+  EXPECT_EQ(entry.Refused(), RefusedField{.control = C::kTxtPar3});
+  entry.SetText(C::kTxtPar3, "0");
+  EXPECT_FALSE(entry.Accept().close);
+  EXPECT_EQ(entry.Refused(), RefusedField{.control = C::kTxtPar2});
+  entry.SetText(C::kTxtPar2, "2");
+  EXPECT_TRUE(entry.Accept().close);
+  EXPECT_FALSE(entry.Refused().has_value());
+
+  ParameterEntry general = Open(Place(kGeneralLinearCode));
+  general.SetGridCell(kInitial, general.fields().grid.ColumnOfIndex(1), "?");
+  EXPECT_FALSE(general.Accept().close);
+  EXPECT_EQ(general.Refused(),
+            (RefusedField{.control = C::kStringGridPar, .grid_row = kInitial, .grid_index = 1}));
+  general.SetInteger(C::kCseN, 4);
+  EXPECT_FALSE(general.Accept().close);  // the orders wait for the button
+  EXPECT_FALSE(general.Refused().has_value());
+}
+
 TEST_F(ParameterEntryTest, BadNumbersAreReportedWhereTheChecksAndTheStoringReadThem) {
   const std::string bad = "Вы ввели ошибочное число!";
   // The checks of the integrator never read y(0), and their error stops the storing.

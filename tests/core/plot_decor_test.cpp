@@ -98,6 +98,18 @@ TEST(PlotFrame, CurvePixelsUseTheAxisExponents) {
   EXPECT_EQ(p, (Pixel{30 - 116, 380 + 180}));
 }
 
+TEST(PlotFrame, ValuesAtAPointUndoTheCurvePixel) {
+  const PlotFrame frame(kWidth, kHeight, State(Axis(0, 5, 10, 1), Axis(-1, 2, 6, -2)));
+  EXPECT_DOUBLE_EQ(frame.ValueAtX(30 + 290), 25.0);
+  EXPECT_DOUBLE_EQ(frame.ValueAtX(30), 0.0);
+  EXPECT_DOUBLE_EQ(frame.ValueAtY(0, 20), 0.02);
+  EXPECT_DOUBLE_EQ(frame.ValueAtY(0, 380), -0.01);
+  EXPECT_NEAR(frame.ValueAtY(0, 260), 0.0, 1e-12);
+  // An axis without extent puts everything on its first tick.
+  const PlotFrame flat(kWidth, kHeight, State(Axis(3, 3, 1), Axis(0, 1, 10)));
+  EXPECT_DOUBLE_EQ(flat.ValueAtX(400), 3.0);
+}
+
 TEST(PlotFrame, CurvePixelsOfValuesThatAreNoNumbersOrHuge) {
   const PlotFrame frame(kWidth, kHeight, State(Axis(0, 5, 10), Axis(0, 1, 10)));
   Pixel p;

@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "axis_ticks_checks.h"
-#include "calc/run_state.h"
 #include "model/user_settings.h"
 #include "recording_messenger.h"
 #include "results/axis_scale.h"
 #include "results/frequency_results.h"
 #include "results/plot_state.h"
+#include "series/run_state.h"
 
 namespace kortiv {
 namespace {

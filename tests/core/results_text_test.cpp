@@ -74,6 +74,28 @@ TEST(ResultsText, FrequencyRowsListBothValuesOfEachPointWithTheSystemSeparator) 
   EXPECT_EQ(lines[3], "   0\t0,0000E+00\t1,0000E-01\t2,0000E-01\t3,0000E-01\t4,0000E-01");
 }
 
+// The file gets what the string gets; a file that cannot be made is
+// reported, not passed off as saved.
+TEST(ResultsText, FileWritingIsCheckedToTheEnd) {
+  RunState run;
+  MakeRun(run, RunKind::kTime, 2000, 3);
+  const ResultsTextSource source{run, ResultsKind::kTimeRun, {}, "c", "d"};
+  const auto path = std::filesystem::temp_directory_path() / "kortiv_results_text_test.txt";
+  test::RecordingMessenger messages;
+  ASSERT_TRUE(WriteResultsText(path.string(), source, {0, 7, 2000}, messages));
+  std::ifstream file(path, std::ios::binary);
+  std::stringstream written;
+  written << file.rdbuf();
+  EXPECT_EQ(written.str(), ResultsText(source, {0, 7, 2000}));
+  std::filesystem::remove(path);
+  EXPECT_TRUE(messages.Texts().empty());
+  const std::string nowhere =
+      (std::filesystem::temp_directory_path() / "kortiv_no_such_folder" / "r.txt").string();
+  EXPECT_FALSE(WriteResultsText(nowhere, source, WholeRange(2000), messages));
+  EXPECT_EQ(messages.Texts(),
+            std::vector<std::string>{"Saving txt: Файл " + nowhere + " не удаётся создать."});
+}
+
 TEST(TextHeading, EveryKindWithItsUnits) {
   const ResultsUnits radians{};
   const ResultsUnits hertz_degrees{true, true};
@@ -168,6 +190,25 @@ TEST(WriteResultsText, WritesBytesAsTheyAreAndReportsAFileItCannotCreate) {
   EXPECT_FALSE(WriteResultsText(folder, "x", messenger));
   EXPECT_EQ(messenger.Texts(),
             std::vector<std::string>{"Saving txt: Файл " + folder + " не удаётся создать."});
+}
+
+TEST(WriteResultsText, FailedSaveLeavesTheOlderFileAsItWas) {
+  const auto folder = std::filesystem::temp_directory_path() / "kortiv_results_text_keep";
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  const std::string path = (folder / "results.txt").string();
+  std::ofstream(path, std::ios::binary) << "older results";
+  // The place of the new file is taken, so it cannot be written.
+  std::filesystem::create_directory(path + ".saving");
+  test::RecordingMessenger messenger;
+  EXPECT_FALSE(WriteResultsText(path, "newer", messenger));
+  EXPECT_EQ(messenger.Texts(),
+            std::vector<std::string>{"Saving txt: Файл " + path + " не удаётся создать."});
+  std::ifstream file(path, std::ios::binary);
+  std::stringstream content;
+  content << file.rdbuf();
+  EXPECT_EQ(content.str(), "older results");
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

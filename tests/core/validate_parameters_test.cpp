@@ -53,6 +53,55 @@ TEST_F(ValidateParametersTest, IntegrationParametersStopAtTheFirstError) {
   EXPECT_TRUE(Messages().empty());
 }
 
+// A refusal names the field of its first error, so the form can put the
+// focus there; warnings name none.
+TEST_F(ValidateParametersTest, RefusalsNameTheFieldOfTheFirstError) {
+  struct Case {
+    int code;
+    std::array<float, 5> texts;
+    ControlId field;
+  };
+  const std::vector<Case> cases = {
+      {0, {0, 0, 5}, ControlId::kTxtPar2},
+      {0, {-1, 0, 5}, ControlId::kTxtPar1},
+      {107, {1, 0, 0, 1, 0}, ControlId::kTxtAux1},
+      {107, {1, 0, 9, 1, 1}, ControlId::kTxtPar3},
+      {110, {1, 2, 1}, ControlId::kTxtPar2},
+      {213, {0.5f, 10, -1}, ControlId::kTxtPar3},
+      {302, {-0.5f, -0.1f, 0.1f, 0.5f, 0}, ControlId::kTxtAux1},
+      {304, {-0.5f, 0.5f, 0.1f, 0, 0}, ControlId::kTxtPar4},
+      {308, {-0.5f, -0.2f, -0.3f, 0.5f, 0}, ControlId::kTxtPar2},
+  };
+  for (const Case& c : cases) {
+    FieldNumbers numbers;
+    numbers.texts = c.texts;
+    numbers.n = 4;
+    RefusedField refused{.control = ControlId::kRgScale};
+    EXPECT_FALSE(ValidateParameters(c.code, numbers, times, stats, messages, &refused)) << c.code;
+    EXPECT_EQ(refused, RefusedField{.control = c.field}) << c.code;
+  }
+  FieldNumbers sweep;
+  sweep.m = 1;
+  sweep.n = 3;
+  sweep.p = 1;
+  RefusedField refused;
+  EXPECT_FALSE(ValidateParameters(112, sweep, times, stats, messages, &refused));
+  EXPECT_EQ(refused.control, ControlId::kCseP);
+
+  FieldNumbers general;
+  general.m = 1;
+  general.n = 2;
+  general.b = {1, 0};
+  general.a = {1, 1, 0};
+  EXPECT_FALSE(ValidateParameters(212, general, times, stats, messages, &refused));
+  EXPECT_EQ(refused, (RefusedField{.control = ControlId::kStringGridPar,
+                                   .grid_row = CoefficientGrid::kNumeratorRow,
+                                   .grid_index = 1}));
+  refused = {};
+  EXPECT_TRUE(ValidateParameters(203, FieldNumbers{}, times, stats, messages, &refused));
+  EXPECT_EQ(refused, RefusedField{});
+}
+
 TEST_F(ValidateParametersTest, ShortTimeConstantWarnsButAcceptsTheStep) {
   EXPECT_TRUE(Validate(204, {1, 0.005f, 0}));
   EXPECT_TRUE(Validate(0, {0, 0.01f, 5}));

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <functional>
 
-#include "calc/run_state.h"
+#include "series/run_state.h"
 
 namespace kortiv::test {
 

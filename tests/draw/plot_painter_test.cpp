@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 #include <cmath>
 #include <limits>
 
@@ -286,6 +287,49 @@ TEST_F(PlotPainterTest, RunsTooShortForAnArrowAreStillDrawn) {
     const QImage picture = Paint();
     EXPECT_EQ(CurveColour(picture, n, 1, 2), kRed) << n;
   }
+}
+
+TEST_F(PlotPainterTest, AnAreaOfALargerDeviceHoldsThePictureAndNothingBeyond) {
+  SetUpTimeRun();
+  const QImage alone = Paint(300, 160);
+  QImage larger(400, 260, QImage::Format_RGB32);
+  larger.fill(kGreen);
+  {
+    QPainter painter(&larger);
+    PaintPlot(painter, QRect(50, 70, 300, 160), run_, state_, settings_);
+  }
+  EXPECT_EQ(larger.copy(50, 70, 300, 160), alone);
+  // Curves far off the axes are not drawn over the rest of the device.
+  test::FillTimeRun(run_, 50, 0.1f, 1, [](int, double t) { return t < 2 ? 0.5 : 1e6; });
+  state_.axes = FreshAxesFrom(state_.auto_axes);  // still -1..1
+  larger.fill(kGreen);
+  {
+    QPainter painter(&larger);
+    PaintPlot(painter, QRect(50, 70, 300, 160), run_, state_, settings_);
+  }
+  for (int y = 0; y < larger.height(); ++y) {
+    for (int x = 0; x < larger.width(); ++x) {
+      if (!QRect(50, 70, 300, 160).contains(x, y)) ASSERT_EQ(larger.pixel(x, y), kGreen) << x;
+    }
+  }
+}
+
+TEST_F(PlotPainterTest, TwiceThePixelsKeepTheLogicalPlaceAndWidthOfEveryLine) {
+  SetUpTimeRun();
+  settings_.GridEnable = false;
+  settings_.Styles[1][2] = 2;  // control point 1 two pixels wide
+  QImage sharp(1280, 800, QImage::Format_RGB32);
+  sharp.setDevicePixelRatio(2);
+  PaintPlot(sharp, run_, state_, settings_);
+  // The vertical axis at logical x 30 is two device pixels wide.
+  int black = 0;
+  for (int x = 50; x < 70; ++x) black += sharp.pixel(x, 300) == kBlack;
+  EXPECT_EQ(black, 2);
+  EXPECT_EQ(sharp.pixel(60, 300), kBlack);
+  // The line of 0.5 at logical y 110, width 2: four device pixels.
+  int red = 0;
+  for (int y = 210; y < 230; ++y) red += sharp.pixel(400, y) == kRed;
+  EXPECT_EQ(red, 4);
 }
 
 }  // namespace

@@ -2,9 +2,8 @@
 
 #include <iostream>
 
+#include "batch_document.h"
 #include "commands.h"
-#include "model/model_file.h"
-#include "model/scheme.h"
 #include "support/stream_messenger.h"
 
 namespace kortiv::calc_cli {
@@ -15,10 +14,10 @@ int RunCopy(const Arguments& args) {
     messenger.Show("Использование: kortiv-calc copy IN.krt OUT.krt");
     return kExitUsageOrFile;
   }
-  Scheme scheme(messenger);
-  const ModelReadResult model = ReadModelFile(args[0], scheme);
-  if (!model.ok) return kExitUsageOrFile;
-  return WriteModelFile(args[1], scheme, model.model_name) ? kExitDone : kExitUsageOrFile;
+  BatchDocument batch(messenger);
+  Document& document = batch.document;
+  if (!document.OpenFile(args[0])) return kExitUsageOrFile;
+  return document.WriteModelTo(args[1]) ? kExitDone : kExitUsageOrFile;
 }
 
 }  // namespace kortiv::calc_cli

@@ -2,10 +2,9 @@
 
 #include <iostream>
 
+#include "batch_document.h"
 #include "commands.h"
 #include "model/builtin_examples.h"
-#include "model/model_file.h"
-#include "model/scheme.h"
 #include "support/stream_messenger.h"
 
 namespace kortiv::calc_cli {
@@ -18,9 +17,10 @@ int RunExample(const Arguments& args) {
     messenger.Show("Использование: kortiv-calc example K -o FILE.krt (K от 1 до 6)");
     return kExitUsageOrFile;
   }
-  Scheme scheme(messenger);
-  const std::string_view name = LoadBuiltinExample(scheme, k);
-  return WriteModelFile(args[2], scheme, name) ? kExitDone : kExitUsageOrFile;
+  BatchDocument batch(messenger);
+  Document& document = batch.document;
+  document.LoadExample(k);
+  return document.WriteModelTo(args[2]) ? kExitDone : kExitUsageOrFile;
 }
 
 }  // namespace kortiv::calc_cli

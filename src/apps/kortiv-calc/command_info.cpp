@@ -3,9 +3,9 @@
 
 #include <iostream>
 
+#include "batch_document.h"
 #include "commands.h"
 #include "model/catalogue.h"
-#include "model/model_file.h"
 #include "model/scheme.h"
 #include "support/number_format.h"
 #include "support/stream_messenger.h"
@@ -38,11 +38,12 @@ int RunInfo(const Arguments& args) {
     messenger.Show("Использование: kortiv-calc info MODEL.krt");
     return kExitUsageOrFile;
   }
-  Scheme scheme(messenger);
-  const ModelReadResult model = ReadModelFile(args[0], scheme);
-  if (!model.ok) return kExitUsageOrFile;
+  BatchDocument batch(messenger);
+  Document& document = batch.document;
+  if (!document.OpenFile(args[0])) return kExitUsageOrFile;
+  const Scheme& scheme = document.scheme();
   std::ostream& out = std::cout;
-  out << "Модель\t" << model.model_name << '\n'
+  out << "Модель\t" << document.model_name() << '\n'
       << "ElementCount\t" << scheme.ElementCount() << '\n'
       << "ParamTop\t" << scheme.ParamTop() << '\n'
       << "ParamBlockCount\t" << scheme.ParamBlockCount() << '\n'

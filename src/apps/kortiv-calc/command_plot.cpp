@@ -1,24 +1,26 @@
 // plot MODEL.krt -o PICTURE [--size WxH] [run options]: calculates the model
 // as `run` does and saves the picture of its plot as the plot window draws
-// it (640 x 400 pixels unless given): a JPEG file when the name ends in .jpg
-// or .jpeg, else a bitmap.
+// it (640 x 400 pixels unless given): SVG, PNG or JPEG by the name's
+// extension (.svg, .png, .jpg or .jpeg), else a bitmap.
 
 #ifdef KORTIV_CALC_WITH_DRAW
 
-#include <QImage>
-#include <charconv>
+#include <QPainter>
 #include <iostream>
 #include <optional>
 #include <string>
 
-#include "calc/run_state.h"
+#include "batch_document.h"
+#include "calc/status_texts.h"
 #include "commands.h"
-#include "draw/picture_file.h"
+#include "draw/picture_export.h"
 #include "draw/plot_painter.h"
 #include "model_run.h"
 #include "offscreen_painting.h"
+#include "picture_size.h"
 #include "results/plot_setup.h"
 #include "results/plot_state.h"
+#include "series/run_state.h"
 #include "support/stream_messenger.h"
 
 namespace kortiv::calc_cli {
@@ -26,25 +28,6 @@ namespace {
 
 const std::string kPlotUsage =
     std::string("plot MODEL.krt -o PICTURE [--size WxH] ") + kRunOptionsUsage;
-
-constexpr int kLargestSide = 10000;
-
-struct PictureSize {
-  int width = 640;
-  int height = 400;
-};
-
-std::optional<PictureSize> ParseSize(const std::string& text) {
-  PictureSize size;
-  const char* end = text.data() + text.size();
-  const auto [cross, width_error] = std::from_chars(text.data(), end, size.width);
-  if (width_error != std::errc() || cross == end || *cross != 'x') return std::nullopt;
-  const auto [last, height_error] = std::from_chars(cross + 1, end, size.height);
-  if (height_error != std::errc() || last != end) return std::nullopt;
-  const auto fits = [](int side) { return side >= 1 && side <= kLargestSide; };
-  if (!fits(size.width) || !fits(size.height)) return std::nullopt;
-  return size;
-}
 
 struct PlotRequest {
   RunOptions options;
@@ -61,7 +44,8 @@ std::optional<PlotRequest> ParsePlotRequest(const Arguments& args) {
       rest.push_back(args[i]);
       continue;
     }
-    const std::optional<PictureSize> size = ++i < args.size() ? ParseSize(args[i]) : std::nullopt;
+    const std::optional<PictureSize> size =
+        ++i < args.size() ? ParsePictureSize(args[i]) : std::nullopt;
     if (!size) return std::nullopt;
     request.size = *size;
   }
@@ -82,19 +66,24 @@ int RunPlot(const Arguments& args) {
   }
   const RunOptions& options = request->options;
   const UserSettings settings = RunSettings(options);
-  RunState run;
-  std::string model_name;
-  const int calculated = CalculateModelFile(options, settings, messenger, run, model_name);
+  BatchDocument batch(messenger);
+  Document& document = batch.document;
+  bool interrupted = false;
+  const int calculated = CalculateModelFile(options, settings, document, interrupted);
+  if (interrupted) messenger.Show(kInterruptedText);
   if (calculated != kExitDone) return calculated;
+  RunState& run = *document.results();
 
   PlotState state;
   PreparePlot(run, settings, options.portrait, state, messenger);
   const OffscreenPainting painting;
-  QImage picture(request->size.width, request->size.height, QImage::Format_RGB32);
-  PaintPlot(picture, run, state, settings);
-  const PictureFilter filter = PictureFilterForName(options.output);
-  if (!SavePicture(picture, options.output, filter)) {
-    messenger.Show("Файл " + PictureFileName(options.output, filter) + " не удаётся создать.");
+  const QSize size(request->size.width, request->size.height);
+  const DrawnPicture picture{size, [&](QPainter& painter) {
+                               PaintPlot(painter, QRect(QPoint(0, 0), size), run, state, settings);
+                             }};
+  const PictureFormat format = PictureFormatForName(options.output);
+  if (!ExportPicture(picture, options.output, format)) {
+    messenger.Show("Файл " + ExportedPictureName(options.output, format) + " не удаётся создать.");
     return kExitUsageOrFile;
   }
   return kExitDone;

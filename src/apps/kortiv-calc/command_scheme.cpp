@@ -1,21 +1,21 @@
 // scheme MODEL.krt -o PICTURE [--cols C --rows R] [--origin ROW,COL]: saves
 // the picture of the scheme as the editor shows it (rulers and cells), a
-// bitmap or, for names ending in .jpg or .jpeg, a JPEG file. The window's
-// top left cell shows scheme cell ROW, COL (1, 1 unless given); without
-// --cols and --rows the smallest editor field that shows every element is
-// taken.
+// bitmap or, for names ending in .svg, .png, .jpg or .jpeg, an SVG, PNG or
+// JPEG file. The window's top left cell shows scheme cell ROW, COL (1, 1
+// unless given); without --cols and --rows the smallest editor field that
+// shows every element is taken.
 
 #ifdef KORTIV_CALC_WITH_DRAW
 
-#include <array>
 #include <charconv>
 #include <iostream>
 #include <optional>
 
+#include "batch_document.h"
 #include "commands.h"
-#include "draw/picture_file.h"
+#include "draw/picture_export.h"
 #include "draw/scheme_picture.h"
-#include "model/model_file.h"
+#include "fitting_window.h"
 #include "model/scheme.h"
 #include "model/user_settings.h"
 #include "offscreen_painting.h"
@@ -27,9 +27,6 @@ namespace {
 constexpr const char* kUsage =
     "Использование: kortiv-calc scheme MODEL.krt -o PICTURE [--cols C --rows R] "
     "[--origin ROW,COL]";
-
-// The field sizes of the editor, smallest first.
-constexpr std::array<std::array<int, 2>, 3> kFieldSizes{{{9, 7}, {11, 9}, {14, 13}}};
 
 struct SchemeRequest {
   std::string model;
@@ -99,21 +96,6 @@ std::optional<SchemeRequest> ParseRequest(const Arguments& args) {
   return request;
 }
 
-// The smallest editor field that shows every element from the window's top
-// left cell; the largest when none does.
-SchemeWindow FittingWindow(const Scheme& scheme) {
-  for (const auto& [cols, rows] : kFieldSizes) {
-    bool all_shown = true;
-    for (int n = 1; n <= scheme.ElementCount(); ++n) {
-      const Cell cell = scheme.GetCellPosition(n);
-      all_shown =
-          all_shown && cell.row >= 1 && cell.row <= rows && cell.column >= 1 && cell.column <= cols;
-    }
-    if (all_shown) return SchemeWindow{cols, rows, {}, {}};
-  }
-  return SchemeWindow{kFieldSizes.back()[0], kFieldSizes.back()[1], {}, {}};
-}
-
 }  // namespace
 
 int RunScheme(const Arguments& args) {
@@ -123,18 +105,22 @@ int RunScheme(const Arguments& args) {
     messenger.Show(kUsage);
     return kExitUsageOrFile;
   }
-  Scheme scheme(messenger);
-  if (!ReadModelFile(request->model, scheme).ok) return kExitUsageOrFile;
+  BatchDocument batch(messenger);
+  if (!batch.document.OpenFile(request->model)) return kExitUsageOrFile;
+  // The picture's window onto the scheme is view state: a copy is shifted.
+  Scheme scheme = batch.document.scheme();
   scheme.SetShift(1 - request->origin.row, 1 - request->origin.column);
   const SchemeWindow window = request->cols > 0 ? SchemeWindow{request->cols, request->rows, {}, {}}
                                                 : FittingWindow(scheme);
   const OffscreenPainting painting;
   const UserSettings settings = LoadUserSettings(kSettingsFileName);
-  const QImage picture = SchemeImage(scheme, settings.Styles, window);
+  const DrawnPicture picture{SchemePictureSize(window), [&](QPainter& painter) {
+                               DrawSchemePicture(painter, scheme, settings.Styles, window);
+                             }};
   const std::string& name = request->picture;
-  if (!SavePicture(picture, name, PictureFilterForName(name))) {
-    messenger.Show("Файл " + PictureFileName(name, PictureFilterForName(name)) +
-                   " не удаётся создать.");
+  const PictureFormat format = PictureFormatForName(name);
+  if (!ExportPicture(picture, name, format)) {
+    messenger.Show("Файл " + ExportedPictureName(name, format) + " не удаётся создать.");
     return kExitUsageOrFile;
   }
   return kExitDone;

@@ -14,8 +14,8 @@
 #include <optional>
 #include <string>
 
+#include "batch_document.h"
 #include "commands.h"
-#include "model/model_file.h"
 #include "model/scheme.h"
 #include "params/parameter_entry.h"
 #include "support/stream_messenger.h"
@@ -157,27 +157,34 @@ int RunSet(const Arguments& args) {
     messenger.Show(kUsage);
     return kExitUsageOrFile;
   }
-  Scheme scheme(messenger);
-  const ModelReadResult model = ReadModelFile(split->model, scheme);
-  if (!model.ok) return kExitUsageOrFile;
+  BatchDocument batch(messenger);
+  Document& document = batch.document;
+  if (!document.OpenFile(split->model)) return kExitUsageOrFile;
+  const Scheme& scheme = document.scheme();
   const std::optional<int> element = ParseInteger(split->element);
   if (!element || *element < 0 || *element > scheme.ElementCount()) {
     messenger.Show("В схеме нет элемента " + split->element + ".");
     return kExitUsageOrFile;
   }
 
-  // A fresh program: the working times are the model's own.
-  WorkingTimes times{scheme.T0(), scheme.H(), scheme.Tk()};
-  TimeScaleStats stats;
-  const ParameterContext context{scheme, times, stats, messenger};
+  // A freshly opened model: the working times are the model's own. The
+  // values on the command line are written with a point, whatever the locale.
+  ParameterContext context = document.ParameterContextFor();
+  context.freq_in_hertz = false;
+  context.decimal_separator = '.';
   std::optional<ParameterEntry> entry = ParameterEntry::Open(context, *element);
   if (!entry) return kExitRefused;
   const int value_count = *element == 0 ? 3 : scheme.GetParamCount(*element);
   if (!FieldFiller(*entry, split->values, messenger).Fill(value_count)) return kExitUsageOrFile;
-  if (!entry->Accept().close) return kExitRefused;
+  bool stored = false;
+  document.ApplyEdit([&](Scheme&) {
+    stored = entry->Accept().close;
+    return stored;
+  });
+  if (!stored) return kExitRefused;
 
   const std::string& output = split->output.empty() ? split->model : split->output;
-  return WriteModelFile(output, scheme, model.model_name) ? kExitDone : kExitUsageOrFile;
+  return document.WriteModelTo(output) ? kExitDone : kExitUsageOrFile;
 }
 
 }  // namespace kortiv::calc_cli

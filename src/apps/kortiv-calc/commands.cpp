@@ -10,7 +10,7 @@ const std::vector<Command>& Commands() {
       {"check", "check MODEL.krt [--yes]", RunCheck},
       {"graph", "graph MODEL.krt [--yes]", RunGraph},
       {"run",
-       "run MODEL.krt [-o FILE] [--portrait] [--from A] [--to C] [--every B] "
+       "run MODEL.krt [-o FILE] [--xlsx BOOK.xlsx] [--portrait] [--from A] [--to C] [--every B] "
        "[--settings Kortiv.usr] [--deriv K] [--ode K] [--hertz] [--degrees] [--no-unwrap] "
        "[--yes]",
        RunRun},
@@ -18,6 +18,8 @@ const std::vector<Command>& Commands() {
 #ifdef KORTIV_CALC_WITH_DRAW
       {"scheme", "scheme MODEL.krt -o PICTURE [--cols C --rows R] [--origin ROW,COL]", RunScheme},
       {"plot", "plot MODEL.krt -o PICTURE [--size WxH] [run options]", RunPlot},
+      {"print", "print MODEL.krt -o FILE.pdf --model|--plot|--results [--size WxH] [run options]",
+       RunPrint},
 #endif
   };
   return commands;

@@ -32,6 +32,7 @@ int RunSet(const Arguments& args);
 #ifdef KORTIV_CALC_WITH_DRAW
 int RunScheme(const Arguments& args);
 int RunPlot(const Arguments& args);
+int RunPrint(const Arguments& args);
 #endif
 
 }  // namespace kortiv::calc_cli

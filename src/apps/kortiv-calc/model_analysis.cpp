@@ -3,11 +3,8 @@
 #include <iostream>
 #include <string>
 
-#include "analysis/analyse_scheme.h"
 #include "analysis/chain_graph.h"
-#include "model/model_file.h"
-#include "model/scheme.h"
-#include "support/status_bar.h"
+#include "batch_document.h"
 #include "support/stream_messenger.h"
 
 namespace kortiv::calc_cli {
@@ -19,11 +16,12 @@ int AnalyseModelFile(const Arguments& args, std::string_view command, ChainGraph
     messenger.Show("Использование: kortiv-calc " + std::string(command) + " MODEL.krt [--yes]");
     return kExitUsageOrFile;
   }
-  Scheme scheme(messenger);
-  if (!ReadModelFile(args[0], scheme).ok) return kExitUsageOrFile;
-  SilentStatusBar status;
-  AnalyseScheme(scheme, graph, messenger, status);
-  return graph.built ? kExitDone : kExitRefused;
+  BatchDocument batch(messenger);
+  Document& document = batch.document;
+  if (!document.OpenFile(args[0])) return kExitUsageOrFile;
+  const bool built = document.Analyse();
+  graph = document.graph();
+  return built ? kExitDone : kExitRefused;
 }
 
 }  // namespace kortiv::calc_cli

@@ -1,15 +1,12 @@
 #include "model_run.h"
 
+#include <algorithm>
 #include <charconv>
+#include <chrono>
 
-#include "analysis/analyse_scheme.h"
-#include "analysis/chain_graph.h"
-#include "calc/calculate_scheme.h"
-#include "model/model_file.h"
-#include "model/scheme.h"
-#include "model_analysis.h"
-#include "support/number_format.h"
-#include "support/status_bar.h"
+#include "document/document.h"
+#include "interrupt_signal.h"
+#include "series/run_state.h"
 
 namespace kortiv::calc_cli {
 namespace {
@@ -92,29 +89,30 @@ UserSettings RunSettings(const RunOptions& options) {
   return settings;
 }
 
-int CalculateModelFile(const RunOptions& options, const UserSettings& settings,
-                       Messenger& messenger, RunState& run, std::string& model_name) {
-  Scheme scheme(messenger);
-  const ModelReadResult model = ReadModelFile(options.model, scheme);
-  if (!model.ok) return kExitUsageOrFile;
-  model_name = model.model_name;
-
-  ChainGraph graph;
-  SilentStatusBar status;
-  CalcContext context{scheme,
-                      graph,
-                      run,
-                      settings,
-                      messenger,
-                      status,
-                      [&] { AnalyseScheme(scheme, graph, messenger, status); },
-                      SystemDecimalSeparator()};
-  if (options.portrait) {
-    CalculatePhasePortrait(context);
-  } else {
-    CalculateScheme(context);
+int CalculateModelFile(const RunOptions& options, const UserSettings& settings, Document& document,
+                       bool& interrupted) {
+  interrupted = false;
+  if (!document.OpenFile(options.model)) return kExitUsageOrFile;
+  document.SetSettings(settings);
+  // The run goes on a worker while this thread passes its messages on and
+  // stops it on Ctrl+C, as the desktop program does on Esc.
+  InterruptSignal interrupt;
+  RunOutcome outcome = options.portrait ? document.PhasePortrait() : document.Run();
+  if (outcome == RunOutcome::kStarted) {
+    while (document.PollRun()) {
+      if (interrupt.Wait(std::chrono::milliseconds(50))) document.StopRun();
+    }
+    outcome = document.LastRunProducedResults() ? RunOutcome::kFinished : RunOutcome::kRefused;
   }
-  return run.results_ready ? kExitDone : kExitRefused;
+  interrupted = interrupt.Received() && outcome != RunOutcome::kFinished;
+  return outcome == RunOutcome::kFinished || outcome == RunOutcome::kShowExisting ? kExitDone
+                                                                                  : kExitRefused;
+}
+
+int ReachedPoint(const RunState& run) {
+  if (run.stored_until.size() < 2) return -1;
+  return std::min(run.last_point,
+                  *std::min_element(run.stored_until.begin() + 1, run.stored_until.end()));
 }
 
 }  // namespace kortiv::calc_cli

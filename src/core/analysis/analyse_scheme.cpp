@@ -32,7 +32,7 @@ std::string MissingParamsText(int d) {
   return "Для " + std::to_string(d) + (d <= 4 ? "-х" : "-и") + " элементов не заданы параметры!";
 }
 
-bool PassesPreliminaryChecks(const SchemeCensus& census, Messenger& messenger) {
+bool PassesPreliminaryChecks(const SchemeCensus& census, ChainGraph& graph, Messenger& messenger) {
   if (census.sources.empty()) {
     messenger.Show(kNoSources);
     return false;
@@ -46,6 +46,7 @@ bool PassesPreliminaryChecks(const SchemeCensus& census, Messenger& messenger) {
     return false;
   }
   if (census.missing_params > 0) {
+    graph.fault_element = census.first_missing_params;
     messenger.Show(MissingParamsText(census.missing_params));
     return false;
   }
@@ -82,13 +83,16 @@ void RemoveControlPoint(Scheme& scheme, int n, const AnalysisHooks& hooks) {
 
 // Every element lies in one chain (a fork counted once, a crossing twice);
 // otherwise the user decides whether to go on without the hanging ones.
-bool CoverageAccepted(Scheme& scheme, const ChainGraph& g, Messenger& messenger,
+bool CoverageAccepted(Scheme& scheme, ChainGraph& g, Messenger& messenger,
                       const AnalysisHooks& hooks) {
   int total = 0;
   for (int r = 0; r < g.R; ++r) total += g.Length(r);
   if (total - g.F - g.F3 == scheme.ElementCount() + g.X) return true;
-  if (!messenger.Ask(kHangingQuestion, kConfirmTitle)) return false;
   const auto chained = ChainedElements(g);
+  for (int n = 1; n <= scheme.ElementCount() && g.fault_element == 0; ++n) {
+    if (!chained.count(n)) g.fault_element = n;
+  }
+  if (!messenger.Ask(kHangingQuestion, kConfirmTitle)) return false;
   for (int n = 1; n <= scheme.ElementCount(); ++n) {
     if (scheme.GetControlPoint(n) == 0 || chained.count(n)) continue;
     messenger.Show(kHangingControlPoint);
@@ -100,10 +104,11 @@ bool CoverageAccepted(Scheme& scheme, const ChainGraph& g, Messenger& messenger,
 // Every fork and summator row must have all its inputs fed. Forks are
 // checked in all their rows, not only the last one: a fork that no chain
 // reaches has an unconnected input like a summator has.
-bool InputsConnected(const ChainGraph& g, Messenger& messenger) {
+bool InputsConnected(ChainGraph& g, Messenger& messenger) {
   for (int r = g.S; r < g.R; ++r) {
     for (int i = 0; i < g.InputCount(r); ++i) {
       if (g.Input(r, i) != 0) continue;
+      g.fault_element = g.Head(r);
       messenger.Show(kUnconnectedInputs);
       return false;
     }
@@ -120,7 +125,7 @@ void AnalyseScheme(Scheme& scheme, ChainGraph& graph, Messenger& messenger, Stat
   graph.Reset(0, 0);
   const SchemeCensus census = TakeCensus(scheme);
   CountCensus(census, graph);
-  if (!PassesPreliminaryChecks(census, messenger)) return;
+  if (!PassesPreliminaryChecks(census, graph, messenger)) return;
   if (!BuildChains(scheme, census, graph, messenger)) return;
   // The walk has replaced the rows of an earlier analysis: a flag still set
   // from it would let the unfinished rows be calculated.

@@ -28,6 +28,7 @@ void RemapInputs(ChainGraph& graph, Map map) {
 void ChainGraph::Reset(int row_capacity, int column_capacity) {
   S = F = F3 = M = X = R = K = C = 0;
   has_sweep_generator = false;
+  fault_element = 0;
   AllocateRows(row_capacity, column_capacity);
 }
 

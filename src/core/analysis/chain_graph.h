@@ -46,6 +46,10 @@ struct ChainGraph {
   int C = 0;   // contours
   bool has_sweep_generator = false;
   bool built = false;  // cleared by every edit of the scheme
+  // The element that the message stopping the analysis concerns (the first
+  // of them), set before the message is shown so that an editor can select
+  // it; 0 when the fault is not about one element.
+  int fault_element = 0;
 
   std::vector<Row> rows;
 

@@ -99,6 +99,7 @@ class ChainWalker {
       const LinkRule& rule = LinkRuleFor(code);
       const int relation = RelationOf(scheme_.GetOrientation(n), direction);
       if (rule.wrong & (1u << relation)) {
+        graph_.fault_element = n;
         messenger_.Show(kWronglyTurned);
         return false;
       }
@@ -162,7 +163,7 @@ SchemeCensus TakeCensus(const Scheme& scheme) {
   SchemeCensus census;
   for (int n = 1; n <= scheme.ElementCount(); ++n) {
     const int code = scheme.GetCode(n);
-    if (scheme.ParamsMissing(n)) ++census.missing_params;
+    if (scheme.ParamsMissing(n) && census.missing_params++ == 0) census.first_missing_params = n;
     if (code >= 300) census.has_code_300_or_more = true;
     if (IsSourceCode(code)) {
       census.sources.push_back(n);

@@ -19,6 +19,7 @@ struct SchemeCensus {
   bool has_code_300_or_more = false;
   // Elements whose kind takes parameters and that have none yet.
   int missing_params = 0;
+  int first_missing_params = 0;  // the first of them by number, 0: none
 };
 
 SchemeCensus TakeCensus(const Scheme& scheme);

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "calc/eval_context.h"
+#include "series/eval_context.h"
 
 namespace kortiv {
 
@@ -24,6 +24,11 @@ struct CalcContext {
   std::function<void()> analyse;
   // The decimal separator of the progress texts.
   char decimal_separator = '.';
+  // A contour whose elements all compute each point from the inputs up to
+  // it continues them from point to point, in time linear in the points;
+  // false re-runs every chain from point 0 at each point (the same values,
+  // in quadratic time).
+  bool continue_contours = true;
 
   EvalContext Eval() const { return {scheme, run, settings, messenger}; }
 };

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analysis/chain_graph.h"
+#include "calc/runaway.h"
 #include "model/catalogue.h"
 #include "model/scheme.h"
 #include "support/messenger.h"
@@ -26,6 +27,12 @@ int ProducerNode(const CalcContext& context, int stored_input) {
 
 std::size_t ValueCount(const RunState& run, int n) {
   return static_cast<std::size_t>(n + 1) * run.PerPoint();
+}
+
+// Sets points first..n of a series to zero.
+void ClearPoints(const RunState& run, int first, int n, Series& series) {
+  const std::size_t begin = ValueCount(run, first - 1);
+  std::fill(series.begin() + begin, series.begin() + ValueCount(run, n), 0.0);
 }
 
 // One input of a summator or multiplier as the sum reads it.
@@ -59,9 +66,9 @@ std::vector<SumInput> ReadSumInputs(const CalcContext& context, int row, int cou
   return inputs;
 }
 
-void AddSignedInput(RunState& run, const SumInput& input, int n, Series& output) {
+void AddSignedInput(RunState& run, const SumInput& input, int first, int n, Series& output) {
   const int per = run.PerPoint();
-  for (int j = input.delay; j <= n; ++j) {
+  for (int j = std::max(input.delay, first); j <= n; ++j) {
     for (int c = 0; c < per; ++c) {
       output[static_cast<std::size_t>(j) * per + c] +=
           input.sign * run.ChainValue(input.node, j - input.delay, c);
@@ -72,9 +79,9 @@ void AddSignedInput(RunState& run, const SumInput& input, int n, Series& output)
 // output(j) = value1(j - delay1) * value2(j - delay2) from the first point at
 // which both values exist; with both inputs delayed that is the product of
 // the two previous values.
-void MultiplyInputs(RunState& run, const SumInput& first, const SumInput& second, int n,
+void MultiplyInputs(RunState& run, const SumInput& first, const SumInput& second, int from, int n,
                     Series& output) {
-  for (int j = std::max(first.delay, second.delay); j <= n; ++j) {
+  for (int j = std::max({first.delay, second.delay, from}); j <= n; ++j) {
     output[j] = run.ChainValue(first.node, j - first.delay, 0) *
                 run.ChainValue(second.node, j - second.delay, 0);
   }
@@ -82,7 +89,7 @@ void MultiplyInputs(RunState& run, const SumInput& first, const SumInput& second
 
 }  // namespace
 
-void Get_for_Forks(CalcContext& context, int row, int n, int head_code, Series& output) {
+void Get_for_Forks(CalcContext& context, int row, int n, int head_code, Series& output, int first) {
   if (GroupOf(head_code) != kGroupFork) {
     context.messenger.Show("Неправильный элемент для Get_for_Forks()! Расчет невозможен.");
     return;
@@ -90,11 +97,11 @@ void Get_for_Forks(CalcContext& context, int row, int n, int head_code, Series& 
   RunState& run = context.run;
   const int node = ProducerNode(context, context.graph.Input(row, 0));
   if (node == 0) {
-    std::fill_n(output.begin(), ValueCount(run, n), 0.0);
+    ClearPoints(run, first, n, output);
     return;
   }
   const int per = run.PerPoint();
-  for (int j = 0; j <= n; ++j) {
+  for (int j = first; j <= n; ++j) {
     for (int c = 0; c < per; ++c) {
       output[static_cast<std::size_t>(j) * per + c] = run.ChainValue(node, j, c);
     }
@@ -102,7 +109,7 @@ void Get_for_Forks(CalcContext& context, int row, int n, int head_code, Series& 
 }
 
 void Get_for_Sums(CalcContext& context, int row, int n, int head_code, Series& output,
-                  int contour_start) {
+                  int contour_start, int first) {
   const int group = GroupOf(head_code);
   if (group != kGroupSummator && group != kGroupMultiplier) {
     context.messenger.Show("Неправильный элемент для Get_for_Sums()! Расчет невозможен.");
@@ -117,11 +124,11 @@ void Get_for_Sums(CalcContext& context, int row, int n, int head_code, Series& o
     return;
   }
   RunState& run = context.run;
-  std::fill_n(output.begin(), ValueCount(run, n), 0.0);
+  ClearPoints(run, first, n, output);
   const auto inputs = ReadSumInputs(context, row, count, contour_start);
   if (group == kGroupSummator) {
     for (int i = 0; i < count; ++i) {
-      if (inputs[i].node != 0) AddSignedInput(run, inputs[i], n, output);
+      if (inputs[i].node != 0) AddSignedInput(run, inputs[i], first, n, output);
     }
     return;
   }
@@ -130,40 +137,41 @@ void Get_for_Sums(CalcContext& context, int row, int n, int head_code, Series& o
     return;
   }
   if (inputs[0].node != 0 && inputs[1].node != 0)
-    MultiplyInputs(run, inputs[0], inputs[1], n, output);
+    MultiplyInputs(run, inputs[0], inputs[1], first, n, output);
 }
 
 void Get_for_Links(CalcContext& context, int row, int n, int head_code, Series& output,
-                   int contour_start) {
+                   int contour_start, int first) {
   // Every head below the summators' codes goes to the fork step, which
   // refuses what is not a fork.
   if (head_code < kFirstSummatorCode) {
-    Get_for_Forks(context, row, n, head_code, output);
+    Get_for_Forks(context, row, n, head_code, output, first);
   } else {
-    Get_for_Sums(context, row, n, head_code, output, contour_start);
+    Get_for_Sums(context, row, n, head_code, output, contour_start, first);
   }
 }
 
-void StoreControlPoints(CalcContext& context, int element, int n, const Series& series) {
+void StoreControlPoints(CalcContext& context, int element, int n, const Series& series, int first) {
   RunState& run = context.run;
   const int v = context.scheme.GetControlPoint(element);
   if (v <= 0 || v > run.control_points) return;
+  if (static_cast<std::size_t>(v) < run.stored_until.size()) run.stored_until[v] = n;
   if (run.kind == RunKind::kTime) {
-    for (int j = 0; j <= n; ++j) run.ResultAt(j, v) = static_cast<float>(series[j]);
+    for (int j = first; j <= n; ++j) run.ResultAt(j, v) = static_cast<float>(series[j]);
     return;
   }
-  for (int j = 0; j <= n; ++j) {
+  for (int j = first; j <= n; ++j) {
     run.ResultAt(j, 2 * v - 1) = static_cast<float>(series[2 * static_cast<std::size_t>(j)]);
     run.ResultAt(j, 2 * v) = static_cast<float>(series[2 * static_cast<std::size_t>(j) + 1]);
   }
 }
 
-void StoreNode(CalcContext& context, int row, int n, const Series& series) {
+void StoreNode(CalcContext& context, int row, int n, const Series& series, int first) {
   RunState& run = context.run;
   const int node = context.graph.EndNode(row);
   if (node < 1 || node > run.node_count) return;
   const int per = run.PerPoint();
-  for (int j = 0; j <= n; ++j) {
+  for (int j = first; j <= n; ++j) {
     for (int c = 0; c < per; ++c) {
       run.ChainValue(node, j, c) = series[static_cast<std::size_t>(j) * per + c];
     }
@@ -172,6 +180,7 @@ void StoreNode(CalcContext& context, int row, int n, const Series& series) {
 
 void EvaluateChain(CalcContext& context, int row, int n, Series& input, Series& output) {
   RunState& run = context.run;
+  CutRunAtRunaway(run, input, FirstNewPoint(run, n), n);
   const int length = context.graph.Length(row);
   if (length < 2) {
     std::copy_n(input.begin(), ValueCount(run, n), output.begin());

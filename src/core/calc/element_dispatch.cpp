@@ -1,5 +1,6 @@
 #include "analysis/chain_graph.h"
 #include "calc/chain_steps.h"
+#include "calc/runaway.h"
 #include "elements/element_models.h"
 #include "model/catalogue.h"
 #include "model/scheme.h"
@@ -7,8 +8,9 @@
 
 namespace kortiv {
 
-bool EvaluateElement(CalcContext& context, int element, int n, const Series& input,
-                     Series& output) {
+namespace {
+
+bool EvaluateModel(CalcContext& context, int element, int n, const Series& input, Series& output) {
   EvalContext eval = context.Eval();
   switch (GroupCode(context.scheme.GetCode(element), context.messenger)) {
     case kGroupLinear:
@@ -23,6 +25,31 @@ bool EvaluateElement(CalcContext& context, int element, int n, const Series& inp
     default:
       context.messenger.Show("Ошибка расчета схемы!");
       return false;
+  }
+}
+
+}  // namespace
+
+bool EvaluateElement(CalcContext& context, int element, int n, const Series& input,
+                     Series& output) {
+  if (!EvaluateModel(context, element, n, input, output)) return false;
+  CutRunAtRunaway(context.run, output, FirstNewPoint(context.run, n), n);
+  return true;
+}
+
+std::unique_ptr<ElementStepper> MakeElementStepper(CalcContext& context, int element,
+                                                   std::span<const double> input,
+                                                   std::span<double> output) {
+  EvalContext eval = context.Eval();
+  switch (GroupOf(context.scheme.GetCode(element))) {
+    case kGroupLinear:
+      return LinearStepper(eval, element, input, output);
+    case kGroupNonlinear:
+      return NonlinearStepper(eval, element, input, output);
+    case kGroupFunctional:
+      return FunctionalStepper(eval, element, input, output);
+    default:
+      return nullptr;
   }
 }
 

@@ -1,6 +1,10 @@
 #pragma once
 
-#include "calc/eval_context.h"
+#include <memory>
+#include <span>
+
+#include "series/element_stepper.h"
+#include "series/eval_context.h"
 
 namespace kortiv {
 
@@ -25,5 +29,20 @@ bool EvaluateNonlinear(EvalContext& context, int element, int n, const Series& i
 // Functional elements 500..507.
 bool EvaluateFunctional(EvalContext& context, int element, int n, const Series& input,
                         Series& output);
+
+// Steppers for a feedback contour (time runs): each element evaluated one
+// point at a time from `input` into `output`, both with room for every
+// point of the run. Null when the element's points are not computed
+// pointwise under the user's methods, or when its model refuses the element
+// (the contour then re-runs it and shows the model's message).
+std::unique_ptr<ElementStepper> LinearStepper(EvalContext& context, int element,
+                                              std::span<const double> input,
+                                              std::span<double> output);
+std::unique_ptr<ElementStepper> NonlinearStepper(EvalContext& context, int element,
+                                                 std::span<const double> input,
+                                                 std::span<double> output);
+std::unique_ptr<ElementStepper> FunctionalStepper(EvalContext& context, int element,
+                                                  std::span<const double> input,
+                                                  std::span<double> output);
 
 }  // namespace kortiv

@@ -4,7 +4,7 @@
 #include <optional>
 #include <span>
 
-#include "calc/eval_context.h"
+#include "series/eval_context.h"
 
 namespace kortiv {
 

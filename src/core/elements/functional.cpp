@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "elements/element_models.h"
+#include "elements/element_steppers.h"
 #include "elements/point_count_check.h"
 #include "model/scheme.h"
 #include "support/messenger.h"
@@ -43,19 +44,43 @@ bool HasParameter(int code) {
   return code == 503 || code == 506;
 }
 
+struct FunctionalRule {
+  int code;
+  float a;
+  void operator()(std::span<const double> x, std::span<double> y, int i) const {
+    y[i] = Function(code, a, x[i]);
+  }
+};
+
+bool IsFunctionalCode(int code) {
+  return code >= 500 && code <= 507;
+}
+
+FunctionalRule MakeRule(const Scheme& scheme, int element, int code) {
+  return {code, HasParameter(code) ? scheme.ElementParam(element, 0) : 0.0f};
+}
+
 }  // namespace
+
+std::unique_ptr<ElementStepper> FunctionalStepper(EvalContext& context, int element,
+                                                  std::span<const double> input,
+                                                  std::span<double> output) {
+  const int code = context.scheme.GetCode(element);
+  if (context.run.kind != RunKind::kTime || !IsFunctionalCode(code)) return nullptr;
+  return MakeRuleStepper(MakeRule(context.scheme, element, code), input, output);
+}
 
 bool EvaluateFunctional(EvalContext& context, int element, int n, const Series& input,
                         Series& output) {
   if (!PointCountAccepted(context, n)) return false;
   const int code = context.scheme.GetCode(element);
-  if (code < 500 || code > 507) {
+  if (!IsFunctionalCode(code)) {
     context.messenger.Show(kFunctionalCallMessage);
     return false;
   }
-  const float a = HasParameter(code) ? context.scheme.ElementParam(element, 0) : 0.0f;
   EnsurePoints(context.run, n, output);
-  for (int i = 0; i <= n; ++i) output[i] = Function(code, a, input[i]);
+  const FunctionalRule rule = MakeRule(context.scheme, element, code);
+  for (int i = 0; i <= n; ++i) rule(input, output, i);
   return true;
 }
 

@@ -1,8 +1,10 @@
 #include "elements/general_linear.h"
 
+#include "elements/element_steppers.h"
 #include "elements/numeric_derivatives.h"
 #include "elements/ode_solvers.h"
 #include "model/stored_integer.h"
+#include "model/user_settings.h"
 
 namespace kortiv {
 namespace {
@@ -71,6 +73,20 @@ bool EvaluateGeneralTime(EvalContext& context, const GeneralTransfer& w, int n,
     return true;
   }
   return SolveOrderN(context, n, x, w.initial, Normalised(w.a, leading), b, y);
+}
+
+std::unique_ptr<ElementStepper> GeneralTimeStepper(EvalContext& context, const GeneralTransfer& w,
+                                                   std::span<const double> x, std::span<double> y) {
+  if (!DerivativeSumIsPointwise(w.b.size(), context.settings.DerivMethod)) return nullptr;
+  const float leading = w.a.back();
+  std::vector<float> b = Normalised(w.b, leading);
+  if (w.DenominatorOrder() == 0) {
+    return std::make_unique<DerivativeSumStepper>(context.run, std::move(b), x, y);
+  }
+  std::vector<float> a = Normalised(w.a, leading);
+  if (!LeadingCoefficientIsOne(a)) return nullptr;
+  return std::make_unique<OrderNStepper>(context.run, context.settings.OdeMethod, std::move(a),
+                                         std::move(b), w.initial, x, y);
 }
 
 FrequencyFactor GeneralFrequencyFactor(const GeneralTransfer& w, float omega) {

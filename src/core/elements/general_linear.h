@@ -1,11 +1,13 @@
 #pragma once
 
+#include <memory>
 #include <span>
 #include <vector>
 
-#include "calc/eval_context.h"
 #include "elements/element_params.h"
 #include "elements/frequency_gain.h"
+#include "series/element_stepper.h"
+#include "series/eval_context.h"
 
 namespace kortiv {
 
@@ -36,6 +38,12 @@ GeneralTransfer ReadGeneralTransfer(const ElementParams& p);
 // value the whole series has there. False if the solver refuses.
 bool EvaluateGeneralTime(EvalContext& context, const GeneralTransfer& w, int n,
                          std::span<const double> x, Series& y);
+
+// The stepper of EvaluateGeneralTime, or null when its points are not
+// computed pointwise (derivatives beyond the first, or the first under a
+// DerivMethod with end formulas) or the solver would refuse the equation.
+std::unique_ptr<ElementStepper> GeneralTimeStepper(EvalContext& context, const GeneralTransfer& w,
+                                                   std::span<const double> x, std::span<double> y);
 
 // b(jw)/a(jw) with the stored coefficients; empty at an exact zero of a(jw).
 FrequencyFactor GeneralFrequencyFactor(const GeneralTransfer& w, float omega);

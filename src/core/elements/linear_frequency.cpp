@@ -35,8 +35,14 @@ FrequencyFactor LinearFrequencyFactor(int code, const ElementParams& p, float w)
     }
     case 210:
       return q(0) / C(1.0 - q(1) * q(2) * w * w, w * (q(1) + q(2)));
-    case 211:
-      return q(0) / C(1.0 - q(1) * q(1) * w * w, 2.0 * q(1) * q(2) * w);
+    case 211: {
+      // Without damping it is the conservative element, resonance and all.
+      const double damping = 2.0 * q(1) * q(2) * w;
+      if (damping == 0.0 && static_cast<float>(1.0 - q(1) * q(1) * w * w) == 0.0f) {
+        return std::nullopt;
+      }
+      return q(0) / C(1.0 - q(1) * q(1) * w * w, damping);
+    }
     case 213:
       return C(q(0), q(2) * w - 1.0 / (q(1) * w));
     case 214:

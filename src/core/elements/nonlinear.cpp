@@ -4,6 +4,7 @@
 #include <span>
 
 #include "elements/element_models.h"
+#include "elements/element_steppers.h"
 #include "elements/point_count_check.h"
 #include "model/scheme.h"
 #include "support/messenger.h"
@@ -114,27 +115,49 @@ int InitialValueIndex(int code) {
   }
 }
 
+// Point i of the output from the input up to i and the output before it.
+struct NonlinearRule {
+  int code;
+  Block q;
+  int initial;  // index of y(0) in the block, or -1
+  void operator()(std::span<const double> x, std::span<double> y, int i) const {
+    if (initial < 0) {
+      y[i] = StaticCharacteristic(code, q, x[i]);
+    } else {
+      y[i] = i == 0 ? q[initial] : CharacteristicWithMemory(code, q, x[i], x[i - 1], y[i - 1]);
+    }
+  }
+};
+
+bool IsNonlinearCode(int code) {
+  return code >= 300 && code <= 308;
+}
+
+NonlinearRule MakeRule(const Scheme& scheme, int element, int code) {
+  return {code, ReadBlock(scheme, element), InitialValueIndex(code)};
+}
+
 }  // namespace
+
+std::unique_ptr<ElementStepper> NonlinearStepper(EvalContext& context, int element,
+                                                 std::span<const double> input,
+                                                 std::span<double> output) {
+  const int code = context.scheme.GetCode(element);
+  if (context.run.kind != RunKind::kTime || !IsNonlinearCode(code)) return nullptr;
+  return MakeRuleStepper(MakeRule(context.scheme, element, code), input, output);
+}
 
 bool EvaluateNonlinear(EvalContext& context, int element, int n, const Series& input,
                        Series& output) {
   if (!PointCountAccepted(context, n)) return false;
   const int code = context.scheme.GetCode(element);
-  if (code < 300 || code > 308) {
+  if (!IsNonlinearCode(code)) {
     context.messenger.Show(kNonlinearCallMessage);
     return false;
   }
-  const Block q = ReadBlock(context.scheme, element);
   EnsurePoints(context.run, n, output);
-  const int initial = InitialValueIndex(code);
-  if (initial < 0) {
-    for (int i = 0; i <= n; ++i) output[i] = StaticCharacteristic(code, q, input[i]);
-    return true;
-  }
-  output[0] = q[initial];
-  for (int i = 1; i <= n; ++i) {
-    output[i] = CharacteristicWithMemory(code, q, input[i], input[i - 1], output[i - 1]);
-  }
+  const NonlinearRule rule = MakeRule(context.scheme, element, code);
+  for (int i = 0; i <= n; ++i) rule(input, output, i);
   return true;
 }
 

@@ -9,19 +9,10 @@
 namespace kortiv {
 namespace {
 
-// Checks a derivative of the main loop; the loop goes on, so LastPoint ends
-// at the last point that failed.
-void CheckDivergence(RunState& run, int point, double value) {
-  if (!(std::abs(value) <= kDivergenceBound)) {
-    run.diverged = true;
-    run.last_point = point;
-  }
-}
-
 void FirstOrderDerivative(RunState& run, int n, double h, std::span<const double> x, Series& d) {
-  d[0] = x[0] / h;
+  d[0] = FirstDifference(x, 0, h);
   for (int i = 1; i <= n; ++i) {
-    d[i] = (x[i] - x[i - 1]) / h;
+    d[i] = FirstDifference(x, i, h);
     CheckDivergence(run, i, d[i]);
   }
 }
@@ -73,6 +64,28 @@ void AddScaled(Series& sum, float factor, const Series& values) {
 
 }  // namespace
 
+// A failed check does not stop the loop that made it, so LastPoint ends at
+// the last point that failed.
+void CheckDivergence(RunState& run, int point, double value) {
+  if (!(std::abs(value) <= kDivergenceBound)) {
+    run.diverged = true;
+    run.last_point = point;
+  }
+}
+
+bool FirstDerivativeIsPointwise(int deriv_method) {
+  return deriv_method != 1 && deriv_method != 2;
+}
+
+// A whole series of fewer than three points is not checked; from three on
+// every point but the first is.
+void FirstDerivativeStep(RunState& run, double h, std::span<const double> x, int i,
+                         std::span<double> d) {
+  d[i] = FirstDifference(x, i, h);
+  if (i == 2) CheckDivergence(run, 1, d[1]);
+  if (i >= 2) CheckDivergence(run, i, d[i]);
+}
+
 Series Derivativ1(EvalContext& context, int n, std::span<const double> x) {
   if (n < 0) {
     context.messenger.Show(kDerivativ1CallMessage);
@@ -81,8 +94,7 @@ Series Derivativ1(EvalContext& context, int n, std::span<const double> x) {
   const double h = context.run.h;
   Series d(n + 1);
   if (n < 2) {
-    d[0] = x[0] / h;
-    if (n == 1) d[1] = (x[1] - x[0]) / h;
+    for (int i = 0; i <= n; ++i) d[i] = FirstDifference(x, i, h);
     return d;
   }
   switch (context.settings.DerivMethod) {
@@ -145,6 +157,26 @@ Series DerivativeSum(EvalContext& context, int n, std::span<const float> c,
   }
   if (m % 2 == 1) AddScaled(sum, c[m], Derivativ1(context, n, u));
   return sum;
+}
+
+bool DerivativeSumIsPointwise(std::size_t coefficients, int deriv_method) {
+  return coefficients == 1 || (coefficients == 2 && FirstDerivativeIsPointwise(deriv_method));
+}
+
+DerivativeSumSteps::DerivativeSumSteps(RunState& run, std::vector<float> c,
+                                       std::span<const double> x, int points)
+    : run_(run),
+      h_(run.h),
+      c_(std::move(c)),
+      x_(x),
+      derivative_(c_.size() > 1 ? points : 0),
+      sum_(points) {}
+
+void DerivativeSumSteps::Step(int i) {
+  sum_[i] = c_[0] * x_[i];
+  if (c_.size() < 2) return;
+  FirstDerivativeStep(run_, h_, x_, i, derivative_);
+  sum_[i] += c_[1] * derivative_[i];
 }
 
 }  // namespace kortiv

@@ -7,120 +7,98 @@
 #include "support/messenger.h"
 
 namespace kortiv {
-namespace {
+namespace {}  // namespace
 
-// Explicit multistep formulas over the derivatives f(i), f(i-1), ... of the
-// points already known.
-template <typename F>
-double AdamsBashforth2(double y, double h, F f, int i) {
-  return y + h / 2 * (3 * f(i) - f(i - 1));
-}
-template <typename F>
-double AdamsBashforth3(double y, double h, F f, int i) {
-  return y + h / 12 * (23 * f(i) - 16 * f(i - 1) + 5 * f(i - 2));
-}
-template <typename F>
-double AdamsBashforth4(double y, double h, F f, int i) {
-  return y + h / 24 * (55 * f(i) - 59 * f(i - 1) + 37 * f(i - 2) - 9 * f(i - 3));
-}
-template <typename F>
-double AdamsMoulton4(double y, double h, double f_next, F f, int i) {
-  return y + h / 24 * (9 * f_next + 19 * f(i) - 5 * f(i - 1) + f(i - 2));
+bool LeadingCoefficientIsOne(std::span<const float> a) {
+  return a.back() >= 0.99999 && a.back() <= 1.000001;
 }
 
-// The state of SolveOrderN: row i holds (y, y', ..., y^(q-1)) at point i and
-// the row of its derivatives g(i).
-class StateMatrix {
- public:
-  StateMatrix(int points, int q) : q_(q), z_(points * q), g_(points * q) {}
-  double& Z(int i, int j) { return z_[i * q_ + j]; }
-  double& G(int i, int j) { return g_[i * q_ + j]; }
+OrderNSolver::OrderNSolver(double h, int ode_method, std::span<const float> a,
+                           std::span<const double> rhs, int points)
+    : h_(h),
+      fourth_order_(ode_method == 2),
+      q_(static_cast<int>(a.size()) - 1),
+      a_(a),
+      rhs_(rhs),
+      z_(static_cast<std::size_t>(points) * q_),
+      g_(static_cast<std::size_t>(points) * q_) {}
 
-  // The highest derivative from the equation over row i as it stands.
-  double Highest(int i, std::span<const float> a, double b) {
-    double sum = 0;
-    for (int k = 0; k < q_; ++k) sum += a[k] * Z(i, k);
-    return b - sum;
+double OrderNSolver::Highest(int i) {
+  double sum = 0;
+  for (int k = 0; k < q_; ++k) sum += a_[k] * Z(i, k);
+  return rhs_[i] - sum;
+}
+
+void OrderNSolver::Derive(int i) {
+  for (int j = 0; j + 1 < q_; ++j) G(i, j) = Z(i, j + 1);
+  G(i, q_ - 1) = Highest(i);
+}
+
+void OrderNSolver::Start(std::span<const double> z0) {
+  for (int j = 0; j < q_; ++j) Z(0, j) = z0[j];
+  Derive(0);
+}
+
+void OrderNSolver::Next(int i) {
+  for (int j = 0; j < q_; ++j) {
+    auto slope = [this, j](int k) { return G(k, j); };
+    if (i == 0) {
+      Z(1, j) = Z(0, j) + h_ * G(0, j);
+    } else if (i == 1 || !fourth_order_) {
+      Z(i + 1, j) = AdamsBashforth2(Z(i, j), h_, slope, i);
+    } else if (i == 2) {
+      Z(i + 1, j) = AdamsBashforth3(Z(i, j), h_, slope, i);
+    } else {
+      Z(i + 1, j) = AdamsBashforth4(Z(i, j), h_, slope, i);
+    }
   }
-  void Derive(int i, std::span<const float> a, double b) {
-    for (int j = 0; j + 1 < q_; ++j) G(i, j) = Z(i, j + 1);
-    G(i, q_ - 1) = Highest(i, a, b);
+  if (fourth_order_ && i >= 3) {
+    // Corrects the lower components from the predicted next ones, in
+    // increasing order, then the highest from the equation over the state
+    // as it then stands.
+    const std::vector<double> predicted(&Z(i + 1, 0), &Z(i + 1, 0) + q_);
+    for (int j = 0; j <= q_ - 1; ++j) {
+      auto slope = [this, j](int k) { return G(k, j); };
+      const double next_slope = j < q_ - 1 ? predicted[j + 1] : Highest(i + 1);
+      Z(i + 1, j) = AdamsMoulton4(Z(i, j), h_, next_slope, slope, i);
+    }
   }
-
- private:
-  int q_;
-  std::vector<double> z_, g_;
-};
-
-}  // namespace
+  Derive(i + 1);
+}
 
 void SolveOrder1(EvalContext& context, int n, std::span<const float> c, std::span<const double> x,
                  double y0, float a, Series& y) {
   y[0] = y0;
   if (n == 0) return;
   const double h = context.run.h;
-  const Series b = DerivativeSum(context, n, c, x);
-  Series f(n + 1);
-  f[0] = b[0] - a * y[0];
-  auto slope = [&f](int i) { return f[i]; };
   const int method = context.settings.OdeMethod;
-  for (int i = 0; i < n; ++i) {
-    if (i == 0 || method == 0) {
-      y[i + 1] = y[i] + h * f[i];
-    } else if (i == 1 || method == 1) {
-      y[i + 1] = AdamsBashforth2(y[i], h, slope, i);
-    } else if (i == 2) {
-      y[i + 1] = AdamsBashforth3(y[i], h, slope, i);
-    } else {
-      const double predicted = AdamsBashforth4(y[i], h, slope, i);
-      y[i + 1] = AdamsMoulton4(y[i], h, b[i + 1] - a * predicted, slope, i);
-    }
-    f[i + 1] = b[i + 1] - a * y[i + 1];
+  // With one coefficient the right-hand side is c0 x, read as it is needed:
+  // the series of a long run are large.
+  if (c.size() == 1) {
+    const float c0 = c[0];
+    Order1Solver solver(
+        h, a, method, [c0, x](int i) { return c0 * x[i]; }, y);
+    for (int i = 0; i < n; ++i) solver.Next(i);
+    return;
   }
+  const Series sum = DerivativeSum(context, n, c, x);
+  Order1Solver solver(h, a, method, SeriesValues{sum}, y);
+  for (int i = 0; i < n; ++i) solver.Next(i);
 }
 
 bool SolveOrderN(EvalContext& context, int n, std::span<const double> x, std::span<const double> z0,
                  std::span<const float> a, std::span<const float> b, Series& y) {
-  const int q = static_cast<int>(a.size()) - 1;
-  if (!(a[q] >= 0.99999 && a[q] <= 1.000001)) {
+  if (!LeadingCoefficientIsOne(a)) {
     context.messenger.Show(kLeadingCoefficientNotOneMessage);
     return false;
   }
   y[0] = z0[0];
   if (n == 0) return true;
-  const double h = context.run.h;
   const Series rhs = DerivativeSum(context, n, b, x);
-  StateMatrix s(n + 1, q);
-  for (int j = 0; j < q; ++j) s.Z(0, j) = z0[j];
-  s.Derive(0, a, rhs[0]);
-  const bool fourth_order = context.settings.OdeMethod == 2;
-  for (int i = 0; i < n; ++i) {
-    for (int j = 0; j < q; ++j) {
-      auto slope = [&s, j](int k) { return s.G(k, j); };
-      if (i == 0) {
-        s.Z(1, j) = s.Z(0, j) + h * s.G(0, j);
-      } else if (i == 1 || !fourth_order) {
-        s.Z(i + 1, j) = AdamsBashforth2(s.Z(i, j), h, slope, i);
-      } else if (i == 2) {
-        s.Z(i + 1, j) = AdamsBashforth3(s.Z(i, j), h, slope, i);
-      } else {
-        s.Z(i + 1, j) = AdamsBashforth4(s.Z(i, j), h, slope, i);
-      }
-    }
-    if (fourth_order && i >= 3) {
-      // Corrects the lower components from the predicted next ones, in
-      // increasing order, then the highest from the equation over the
-      // state as it then stands.
-      const std::vector<double> predicted(&s.Z(i + 1, 0), &s.Z(i + 1, 0) + q);
-      for (int j = 0; j <= q - 1; ++j) {
-        auto slope = [&s, j](int k) { return s.G(k, j); };
-        const double next_slope = j < q - 1 ? predicted[j + 1] : s.Highest(i + 1, a, rhs[i + 1]);
-        s.Z(i + 1, j) = AdamsMoulton4(s.Z(i, j), h, next_slope, slope, i);
-      }
-    }
-    s.Derive(i + 1, a, rhs[i + 1]);
-  }
-  for (int i = 0; i <= n; ++i) y[i] = s.Z(i, 0);
+  OrderNSolver solver(context.run.h, context.settings.OdeMethod, a, rhs, n + 1);
+  solver.Start(z0);
+  for (int i = 0; i < n; ++i) solver.Next(i);
+  for (int i = 0; i <= n; ++i) y[i] = solver.Value(i);
   return true;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/eval_context.h"
+#include "series/eval_context.h"
 
 namespace kortiv {
 

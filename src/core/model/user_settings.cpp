@@ -58,7 +58,7 @@ constexpr int kDerivMethodByte = 3;
 constexpr int kOdeMethodByte = 4;
 constexpr int kMethodMax = 2;
 
-std::uint32_t LittleEndian(const std::string& bytes, std::size_t offset, int size) {
+std::uint32_t LittleEndian(std::string_view bytes, std::size_t offset, int size) {
   std::uint32_t value = 0;
   for (int i = size - 1; i >= 0; --i) {
     value = (value << 8) | static_cast<unsigned char>(bytes[offset + i]);
@@ -91,7 +91,7 @@ void ClampStyles(PlotStyles& styles) {
 }
 
 // Reads the style words the file holds; missing words keep their defaults.
-PlotStyles StylesOfFile(const std::string& bytes) {
+PlotStyles StylesOfFile(std::string_view bytes) {
   PlotStyles styles = DefaultPlotStyles();
   std::size_t offset = kStylesOffset;
   for (PlotStyleRecord& record : styles) {
@@ -124,18 +124,22 @@ Rgb ColourOf(int code) {
 }
 
 UserSettings LoadUserSettings(const std::string& path) {
-  UserSettings settings;
   const std::optional<std::string> bytes = ReadFileBytes(path, kSettingsFileSize);
-  if (!bytes) return settings;
-  const std::size_t size = bytes->size();
+  return bytes ? DecodeUserSettings(*bytes) : UserSettings{};
+}
+
+UserSettings DecodeUserSettings(std::string_view bytes) {
+  UserSettings settings;
+  bytes = bytes.substr(0, kSettingsFileSize);
+  const std::size_t size = bytes.size();
   for (const auto& [offset, field] : kFlags) {
-    if (static_cast<std::size_t>(offset) < size) settings.*field = (*bytes)[offset] != 0;
+    if (static_cast<std::size_t>(offset) < size) settings.*field = bytes[offset] != 0;
   }
-  if (size > kDerivMethodByte) settings.DerivMethod = Method((*bytes)[kDerivMethodByte]);
-  if (size > kOdeMethodByte) settings.OdeMethod = Method((*bytes)[kOdeMethodByte]);
+  if (size > kDerivMethodByte) settings.DerivMethod = Method(bytes[kDerivMethodByte]);
+  if (size > kOdeMethodByte) settings.OdeMethod = Method(bytes[kOdeMethodByte]);
   if (size >= kStylesOffset &&
-      static_cast<std::int32_t>(LittleEndian(*bytes, kVersionOffset, 4)) >= kSettingsVersion) {
-    settings.Styles = StylesOfFile(*bytes);
+      static_cast<std::int32_t>(LittleEndian(bytes, kVersionOffset, 4)) >= kSettingsVersion) {
+    settings.Styles = StylesOfFile(bytes);
     ClampStyles(settings.Styles);
   }
   return settings;

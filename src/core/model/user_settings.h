@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace kortiv {
 
@@ -55,6 +56,9 @@ inline constexpr int kSettingsFileSize = 198;
 // default, and methods, colour codes, line styles and widths are kept to
 // their ranges. Nothing is reported.
 UserSettings LoadUserSettings(const std::string& path);
+
+// The same for the bytes of a settings file already read.
+UserSettings DecodeUserSettings(std::string_view bytes);
 
 // The 198 bytes of the settings file.
 std::string EncodeUserSettings(const UserSettings& settings);

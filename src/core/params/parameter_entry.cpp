@@ -130,13 +130,13 @@ void ParameterEntry::SetGridCell(int row, int column, std::string text) {
 }
 
 void ParameterEntry::Apply() {
+  refused_.reset();
   if (layout_.apply == ApplyAction::kRebuildGrid) {
     fields_.grid.Rebuild(fields_.m, fields_.n);
     orders_pending_ = false;
   } else {
-    Messenger& messenger = context_.messenger;
     const FieldNumbers numbers = ConvertFields(layout_, fields_);
-    if (!ValidateParameters(code_, numbers, context_.times, context_.stats, messenger)) return;
+    if (!Validate(numbers)) return;
     if (auto derived = DerivedQuantityText(layout_, DerivedInputs(), context_.decimal_separator)) {
       fields_.Text(ControlId::kTxtAux1) = *derived;
     }
@@ -145,6 +145,7 @@ void ParameterEntry::Apply() {
 }
 
 AcceptOutcome ParameterEntry::Accept() {
+  refused_.reset();
   AcceptOutcome outcome;
   Messenger& messenger = context_.messenger;
   if (orders_pending_) {
@@ -152,13 +153,14 @@ AcceptOutcome ParameterEntry::Accept() {
     return outcome;
   }
   const FieldNumbers numbers = ConvertFields(layout_, fields_);
-  if (!ValidateParameters(code_, numbers, context_.times, context_.stats, messenger)) {
-    return outcome;
-  }
+  if (!Validate(numbers)) return outcome;
   // Storing meets every field that is not a number. Such a field keeps the
   // dialog open with nothing stored, rather than a half-written block with
   // 0 in its place.
-  if (ReportFailures(numbers, messenger)) return outcome;
+  if (ReportFailures(numbers, messenger)) {
+    refused_ = FirstFailure(numbers);
+    return outcome;
+  }
 
   const std::vector<float> values = BlockValues(numbers);
   const int address = PrepareBlock(static_cast<int>(values.size()), outcome);
@@ -169,6 +171,36 @@ AcceptOutcome ParameterEntry::Accept() {
   outcome.model_changed = true;
   outcome.close = true;
   return outcome;
+}
+
+bool ParameterEntry::Validate(const FieldNumbers& numbers) {
+  RefusedField refused;
+  if (ValidateParameters(code_, numbers, context_.times, context_.stats, context_.messenger,
+                         &refused)) {
+    return true;
+  }
+  // A text that was not a number is what the student corrects first.
+  refused_ = numbers.failures > 0 ? FirstFailure(numbers) : refused;
+  return false;
+}
+
+RefusedField ParameterEntry::FirstFailure(const FieldNumbers& numbers) {
+  for (int slot = 0; slot < static_cast<int>(numbers.text_failed.size()); ++slot) {
+    if (numbers.text_failed[slot]) return {.control = static_cast<ControlId>(slot)};
+  }
+  const std::array<std::pair<CoefficientGrid::Row, const std::vector<bool>*>, 3> rows = {
+      {{CoefficientGrid::kNumeratorRow, &numbers.b_failed},
+       {CoefficientGrid::kDenominatorRow, &numbers.a_failed},
+       {CoefficientGrid::kInitialRow, &numbers.y_failed}}};
+  for (const auto& [row, failed] : rows) {
+    // The grid shows the highest index at the left.
+    for (int i = static_cast<int>(failed->size()) - 1; i >= 0; --i) {
+      if ((*failed)[i]) {
+        return {.control = ControlId::kStringGridPar, .grid_row = row, .grid_index = i};
+      }
+    }
+  }
+  return {};
 }
 
 std::array<float, 5> ParameterEntry::DerivedInputs() const {

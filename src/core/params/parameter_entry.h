@@ -7,6 +7,7 @@
 #include "params/parameter_fields.h"
 #include "params/parameter_layout.h"
 #include "params/time_scale_stats.h"
+#include "params/validate_parameters.h"
 #include "params/working_times.h"
 
 namespace kortiv {
@@ -51,6 +52,10 @@ class ParameterEntry {
   const ParameterFields& fields() const { return fields_; }
   bool ApplyEnabled() const { return apply_enabled_; }
   bool OrdersPending() const { return orders_pending_; }
+  // The field the last refused Accept or Apply was about: the first text
+  // that was not a number, or the field of the first error. Nothing after
+  // the pending-orders message or a success.
+  const std::optional<RefusedField>& Refused() const { return refused_; }
 
   // Typing in a text field.
   void SetText(ControlId id, std::string text);
@@ -71,6 +76,9 @@ class ParameterEntry {
 
   bool Integration() const { return element_ == 0; }
   void Changed(ControlId id);
+  // ValidateParameters, keeping the field a refusal was about.
+  bool Validate(const FieldNumbers& numbers);
+  static RefusedField FirstFailure(const FieldNumbers& numbers);
   void Fill();
   std::vector<float> StoredOrDefaultValues() const;
   void FillGrid(const std::vector<float>& values, bool stored);
@@ -88,6 +96,7 @@ class ParameterEntry {
   ParameterFields fields_;
   bool apply_enabled_ = false;
   bool orders_pending_ = false;
+  std::optional<RefusedField> refused_;
 };
 
 }  // namespace kortiv

@@ -38,13 +38,12 @@ FieldNumbers ConvertFields(const ParameterLayout& layout, const ParameterFields&
   if (layout.Shows(ControlId::kStringGridPar)) {
     const CoefficientGrid& grid = fields.grid;
     int& failures = numbers.failures;
-    std::vector<bool> initial_failed;
     numbers.b =
         ConvertRow(grid, CoefficientGrid::kNumeratorRow, grid.m(), numbers.b_failed, failures);
     numbers.a =
         ConvertRow(grid, CoefficientGrid::kDenominatorRow, grid.n(), numbers.a_failed, failures);
     numbers.y =
-        ConvertRow(grid, CoefficientGrid::kInitialRow, grid.n() - 1, initial_failed, failures);
+        ConvertRow(grid, CoefficientGrid::kInitialRow, grid.n() - 1, numbers.y_failed, failures);
   }
   return numbers;
 }

@@ -74,6 +74,7 @@ struct FieldNumbers {
   std::array<bool, 5> text_failed{};
   std::vector<bool> b_failed;
   std::vector<bool> a_failed;
+  std::vector<bool> y_failed;
   int failures = 0;
 
   float Text(ControlId id) const { return texts[ParameterFields::TextSlot(id)]; }

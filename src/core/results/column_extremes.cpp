@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "calc/run_state.h"
+#include "series/run_state.h"
 
 namespace kortiv {
 namespace {

@@ -1,6 +1,8 @@
 #include "results/frequency_results.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "model/user_settings.h"
@@ -8,6 +10,7 @@
 namespace kortiv {
 namespace {
 
+constexpr double kLargestFloat = std::numeric_limits<float>::max();
 constexpr double kDegreesPerRadian = 57.29577951308;
 constexpr double kHertzPerRadianPerSecond = 0.15915494309189;
 
@@ -36,7 +39,9 @@ void ToAmplitudeAndPhase(RunState& run) {
       const double x = re;
       // A negative zero Im would give -pi; the phase lies in (-pi, pi].
       const double y = im == 0 ? 0.0 : im;
-      re = static_cast<float>(std::sqrt(x * x + y * y));
+      // Re and Im within the float range may still give an amplitude beyond
+      // it (by up to the square root of 2): it is held at the largest float.
+      re = static_cast<float>(std::min(std::sqrt(x * x + y * y), kLargestFloat));
       im = static_cast<float>((x == 0 && y == 0) ? 0.0 : std::atan2(y, x));
     }
   }
@@ -83,6 +88,17 @@ void ForEachFrequency(RunState& run, Change change) {
   }
 }
 
+// Every preparation starts from the calculated pairs: the first keeps them
+// aside, a later one (the plot made again) takes them back, so converted
+// values are never converted twice and the pairs stay at hand.
+void StartFromCalculatedPairs(RunState& run) {
+  if (run.raw_frequency_results.empty()) {
+    run.raw_frequency_results = run.result_store;
+  } else {
+    run.result_store = run.raw_frequency_results;
+  }
+}
+
 }  // namespace
 
 FrequencyPlotLayout FrequencyLayout(int freq_plot_kind) {
@@ -110,6 +126,7 @@ FrequencyPlotLayout FrequencyLayout(int freq_plot_kind) {
 FrequencyPlotLayout PrepareFrequencyResults(RunState& run, const UserSettings& settings) {
   const FrequencyPlotLayout layout = FrequencyLayout(run.freq_plot_kind);
   auto to_hertz = [](float f) { return static_cast<float>(f * kHertzPerRadianPerSecond); };
+  StartFromCalculatedPairs(run);
   if (layout.hodograph) {
     if (settings.FreqInHertz) ForEachFrequency(run, to_hertz);
     return layout;

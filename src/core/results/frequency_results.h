@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "calc/run_state.h"
+#include "series/run_state.h"
 
 namespace kortiv {
 
@@ -54,8 +54,9 @@ FrequencyPlotLayout FrequencyLayout(int freq_plot_kind);
 //  6. units digit 2: amplitudes hold 20 lg A.
 // Lg of a value that is not positive is kLogOfNothing. The hodograph keeps
 // (Re, Im) and applies only step 4. The results table, the export and the
-// printout read the rewritten values, so this runs once per run, before
-// them.
+// printout read the rewritten values. The calculated pairs are kept in
+// run.raw_frequency_results, and a second preparation of the same results
+// starts again from them.
 FrequencyPlotLayout PrepareFrequencyResults(RunState& run, const UserSettings& settings);
 
 }  // namespace kortiv

@@ -71,4 +71,14 @@ bool PlotFrame::CurvePixel(int axis, double x_value, double y_value, Pixel& pixe
   return true;
 }
 
+double PlotFrame::ValueAtX(double x) const {
+  const double mantissa = kx_ > 0 ? (x - kLeft) / kx_ : 0.0;
+  return (mantissa + axes_.x.First()) * x_power_;
+}
+
+double PlotFrame::ValueAtY(int axis, double y) const {
+  const double mantissa = ky_[axis] > 0 ? (Bottom() - y) / ky_[axis] : 0.0;
+  return (mantissa + axes_.y[axis].First()) * y_power_[axis];
+}
+
 }  // namespace kortiv

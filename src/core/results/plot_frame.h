@@ -45,6 +45,12 @@ class PlotFrame {
   // a value that is not a number has no pixel (false).
   bool CurvePixel(int axis, double x_value, double y_value, Pixel& pixel) const;
 
+  // The values a point of the picture stands for, the inverse of CurvePixel
+  // (real values: mantissas times the power of ten). An axis without extent
+  // gives its first tick.
+  double ValueAtX(double x) const;
+  double ValueAtY(int axis, double y) const;
+
  private:
   int width_;
   int height_;

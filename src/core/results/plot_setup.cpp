@@ -1,9 +1,10 @@
 #include "results/plot_setup.h"
 
-#include "calc/run_state.h"
+#include "model/user_settings.h"
 #include "results/axis_scale.h"
 #include "results/frequency_results.h"
 #include "results/plot_state.h"
+#include "series/run_state.h"
 
 namespace kortiv {
 namespace {
@@ -27,6 +28,7 @@ void Begin(const RunState& run, PlotKind kind, std::string_view title, int curve
   state.first_axis = 0;
   state.last_axis = 0;
   state.log_frequency_axis = false;
+  state.units = {};
   state.extremes = CollectExtremes(run);
 }
 
@@ -64,6 +66,7 @@ void SetUpFrequencyPlot(const RunState& run, const FrequencyPlotLayout& layout, 
     state.first_axis = layout.first_axis;
     state.last_axis = layout.last_axis;
     state.log_frequency_axis = layout.log_frequency;
+    state.units.decibels = layout.decibels;
     const AxisScaleKind x_kind =
         layout.log_frequency ? AxisScaleKind::kLogarithmic : AxisScaleKind::kLinear;
     Scale(ArgumentRange(run), x_kind, state.auto_axes.x, messenger);
@@ -78,6 +81,8 @@ void PreparePlot(RunState& run, const UserSettings& settings, bool portrait, Plo
                  Messenger& messenger) {
   if (run.kind == RunKind::kFrequency) {
     SetUpFrequencyPlot(run, PrepareFrequencyResults(run, settings), state, messenger);
+    state.units.hertz = settings.FreqInHertz;
+    state.units.degrees = settings.PhaseInDegrees;
   } else {
     SetUpTimePlot(run, portrait, state, messenger);
   }

@@ -10,6 +10,13 @@ namespace kortiv {
 // What the results make a picture of.
 enum class PlotKind { kTime, kFrequency, kHodograph, kPortrait };
 
+// The units the values of a frequency run were prepared in.
+struct ValueUnits {
+  bool hertz = false;     // frequencies in Hz, else rad/s
+  bool degrees = false;   // phases in degrees, else radians
+  bool decibels = false;  // amplitudes hold 20 lg A
+};
+
 // What the plot window keeps between its creation and its redraws. One
 // object lives as long as the program: the automatic axes of one plot are
 // where the next scaling starts from.
@@ -24,6 +31,7 @@ struct PlotState {
   int first_axis = 0;
   int last_axis = 0;
   bool log_frequency_axis = false;  // the horizontal axis holds lg w or lg f
+  ValueUnits units;
   // Limits set by hand in the settings dialog.
   bool manual_x = false;
   bool manual_y = false;

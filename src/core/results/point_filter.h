@@ -22,4 +22,15 @@ inline PointFilter WholeRange(int last_point) {
 // results 0..last_point; a step below 1 counts as 1.
 std::vector<int> SelectedPoints(const PointFilter& filter, int last_point);
 
+// Calls visit(p) for the same points in order, without listing them first
+// (a run may have ten million points).
+template <typename Visit>
+void ForEachSelectedPoint(const PointFilter& filter, int last_point, Visit visit) {
+  const long long last = filter.last < last_point ? filter.last : last_point;
+  const long long step = filter.step > 1 ? filter.step : 1;
+  for (long long p = filter.first > 0 ? filter.first : 0; p <= last; p += step) {
+    visit(static_cast<int>(p));
+  }
+}
+
 }  // namespace kortiv

@@ -102,4 +102,29 @@ std::string TextHeading(ResultsKind kind, int control_points, ResultsUnits units
   return line;
 }
 
+int ControlPointOfColumn(ResultsKind kind, int column) {
+  return IsFrequencyKind(kind) ? (column + 1) / 2 : column;
+}
+
+std::string ExtremesLabel(ResultsKind kind, int column) {
+  const bool first_value = !IsFrequencyKind(kind) || column % 2 == 1;
+  std::string_view suffix = " ";
+  switch (kind) {
+    case ResultsKind::kFrequencyLinear:
+    case ResultsKind::kFrequencyLg:
+      suffix = first_value ? " (АЧХ)" : " (ФЧХ)";
+      break;
+    case ResultsKind::kFrequencyLgDb:
+      suffix = first_value ? " (ЛЧХ)" : " (ФЧХ)";
+      break;
+    case ResultsKind::kHodograph:
+      suffix = first_value ? " (U)" : " (V)";
+      break;
+    case ResultsKind::kTimeRun:
+    case ResultsKind::kPhasePortrait:
+      break;
+  }
+  return std::to_string(ControlPointOfColumn(kind, column)) + std::string(suffix) + ":";
+}
+
 }  // namespace kortiv

@@ -1,14 +1,14 @@
 #include "results/results_text.h"
 
-#include <cstdio>
+#include <charconv>
 #include <ctime>
-#include <fstream>
 #include <iomanip>
 #include <locale>
 #include <sstream>
 #include <stdexcept>
 
 #include "results/results_headings.h"
+#include "support/file_io.h"
 #include "support/messenger.h"
 #include "support/number_format.h"
 #include "support/text_codec.h"
@@ -24,43 +24,63 @@ std::string Number(float value, char separator) {
 
 // The point number right-aligned in four characters.
 std::string PointNumber(int p) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%4d", p);
-  return text;
+  char digits[16];
+  const auto length =
+      static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, p).ptr - digits);
+  std::string text(length < 4 ? 4 - length : 0, ' ');
+  return text.append(digits, length);
 }
 
-void AppendPointLine(std::string& text, const ResultsTextSource& source, int p) {
+// Each line is put together first and written at once: a run of a
+// million points writes a million lines.
+void WritePointLine(std::ostream& out, const ResultsTextSource& source, int p, std::string& line) {
   const RunState& run = source.run;
-  text += kLineEnd;
-  text += PointNumber(p);
+  line.assign(kLineEnd);
+  line += PointNumber(p);
   const int values = run.PerPoint() * run.control_points;
   for (int entry = 0; entry <= values; ++entry) {
-    text += '\t';
-    text += Number(run.result_store[static_cast<std::size_t>(run.RowWidth()) * p + entry],
+    line += '\t';
+    line += Number(run.result_store[static_cast<std::size_t>(run.RowWidth()) * p + entry],
                    source.decimal_separator);
   }
+  out.write(line.data(), static_cast<std::streamsize>(line.size()));
+}
+
+// Writes a text beside `path` and renames it over it, so a failed save
+// leaves an older file as it was; reports a file that cannot be written.
+bool WriteTextFile(const std::string& path, const std::function<void(std::ostream&)>& write,
+                   Messenger& messenger) {
+  if (WriteStreamReplacing(path, write)) return true;
+  messenger.Show("Saving txt: Файл " + path + " не удаётся создать.");
+  return false;
 }
 
 }  // namespace
 
+void WriteResultsText(std::ostream& out, const ResultsTextSource& source,
+                      const PointFilter& filter) {
+  out << source.caption << "     " << source.date_time << kLineEnd << "\t\t"
+      << ResultsTitle(source.kind) << '.' << kLineEnd
+      << TextHeading(source.kind, source.run.control_points, source.units);
+  std::string line;
+  ForEachSelectedPoint(filter, source.run.last_point,
+                       [&](int p) { WritePointLine(out, source, p, line); });
+}
+
 std::string ResultsText(const ResultsTextSource& source, const PointFilter& filter) {
-  std::string text = source.caption + "     " + source.date_time;
-  text += kLineEnd;
-  text += "\t\t" + ResultsTitle(source.kind) + ".";
-  text += kLineEnd;
-  text += TextHeading(source.kind, source.run.control_points, source.units);
-  for (int p : SelectedPoints(filter, source.run.last_point)) AppendPointLine(text, source, p);
-  return text;
+  std::ostringstream text;
+  WriteResultsText(text, source, filter);
+  return std::move(text).str();
+}
+
+bool WriteResultsText(const std::string& path, const ResultsTextSource& source,
+                      const PointFilter& filter, Messenger& messenger) {
+  return WriteTextFile(
+      path, [&](std::ostream& out) { WriteResultsText(out, source, filter); }, messenger);
 }
 
 bool WriteResultsText(const std::string& path, const std::string& text, Messenger& messenger) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (file) file.write(text.data(), static_cast<std::streamsize>(text.size()));
-  if (!file) {
-    messenger.Show("Saving txt: Файл " + path + " не удаётся создать.");
-    return false;
-  }
-  return true;
+  return WriteTextFile(path, [&](std::ostream& out) { out << text; }, messenger);
 }
 
 std::string ModelCaption(const std::string& path, const std::string& model_name) {

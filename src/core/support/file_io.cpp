@@ -50,4 +50,21 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes) {
   return false;
 }
 
+bool WriteStreamReplacing(const std::string& path,
+                          const std::function<void(std::ostream&)>& write) {
+  const std::string temporary = path + ".saving";
+  std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+  if (file) write(file);
+  if (file) file.close();
+  bool written = static_cast<bool>(file) && !file.is_open();
+  if (written) {
+    const int fd = ::open(temporary.c_str(), O_RDONLY | O_CLOEXEC);
+    written = fd >= 0 && ::fsync(fd) == 0;
+    if (fd >= 0) ::close(fd);
+  }
+  if (written && std::rename(temporary.c_str(), path.c_str()) == 0) return true;
+  std::remove(temporary.c_str());
+  return false;
+}
+
 }  // namespace kortiv

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,5 +19,10 @@ std::optional<std::size_t> FileLength(const std::string& path);
 // Writes `bytes` to a new file beside `path` and renames it over `path`, so
 // that a failed or interrupted write leaves the old file as it was.
 bool WriteFileReplacing(const std::string& path, std::string_view bytes);
+
+// The same for a text written piece by piece into a stream by `write`, so
+// that a text larger than memory is never held whole.
+bool WriteStreamReplacing(const std::string& path,
+                          const std::function<void(std::ostream&)>& write);
 
 }  // namespace kortiv

@@ -9,12 +9,17 @@ namespace kortiv {
 // `precision` significant digits, trailing zeros dropped; scientific notation
 // is used when the value needs more than `precision` integer digits or is
 // below 1E-4, with at least `exponent_digits` exponent digits and a sign only
-// for negative exponents ("1.5E-07", "1E20").
+// for negative exponents ("1.5E-07", "1E20"). An exact half is rounded away
+// from zero.
+std::string FormatGeneral(double value, int precision, int exponent_digits,
+                          char decimal_separator = '.');
 std::string FormatGeneral(long double value, int precision, int exponent_digits,
                           char decimal_separator = '.');
 
 // Exponent form: one digit, the separator, precision - 1 digits, "E", the
 // exponent's sign and at least `exponent_digits` digits ("5.0000E-01").
+std::string FormatExponent(double value, int precision, int exponent_digits,
+                           char decimal_separator = '.');
 std::string FormatExponent(long double value, int precision, int exponent_digits,
                            char decimal_separator = '.');
 

@@ -1,5 +1,5 @@
-// Whatever the user does to a scheme through the edit operations and the
-// parameter dialog, the model file written afterwards must open again with
+// Whatever the user does to a scheme through the document's edit commands
+// and the parameter dialog, the model file written afterwards must open again with
 // the same content: the reader refuses records that break the table's
 // invariants, so any drift in block addresses, counts or control points
 // would lose the user's model.
@@ -9,20 +9,29 @@
 #include <random>
 #include <set>
 
+#include "document/document.h"
 #include "model/catalogue.h"
-#include "model/clipboard.h"
-#include "model/edit_operations.h"
 #include "model/model_file.h"
 #include "model/scheme.h"
 #include "params/parameter_entry.h"
+#include "recording_file_chooser.h"
 #include "recording_messenger.h"
+#include "recording_text_input.h"
 
 namespace kortiv {
 namespace {
 
 class EditingRoundTrip : public ::testing::Test {
  protected:
+  EditingRoundTrip() {
+    UserSettings settings;
+    settings.AskDelete = false;
+    settings.AskPaste = false;
+    doc.SetSettings(settings);
+  }
+
   int RandomElement() { return 1 + static_cast<int>(random() % scheme.ElementCount()); }
+  Cell CellOf(int n) { return scheme.GetStoredPosition(n); }
 
   Cell FreeCell() {
     for (;;) {
@@ -35,35 +44,27 @@ class EditingRoundTrip : public ::testing::Test {
     const auto catalogue = Catalogue();
     const CatalogueEntry& entry = catalogue[random() % catalogue.size()];
     const Cell cell = FreeCell();
-    scheme.AppendElement(entry.code, static_cast<int>(random() % 4), cell);
+    doc.PlaceElement(entry.code, cell, OnOccupied::kRefuse);
+    const int turns = static_cast<int>(random() % 4);
+    if (turns > 0) doc.Rotate(cell, static_cast<Rotation>(turns));
   }
 
   // Accepts the dialog with its shown values; the general element first
   // gets new orders.
   void EnterParameters(int n) {
-    std::optional<ParameterEntry> entry = ParameterEntry::Open(context, n);
+    std::optional<ParameterEntry> entry = ParameterEntry::Open(doc.ParameterContextFor(), n);
     if (!entry) return;
     if (entry->code() == kGeneralLinearCode) {
       entry->SetInteger(ControlId::kCseM, static_cast<int>(random() % 4));
       entry->SetInteger(ControlId::kCseN, static_cast<int>(random() % 5));
       entry->Apply();
     }
-    entry->Accept();
+    doc.ApplyEdit([&](Scheme&) { return entry->Accept().model_changed; });
   }
 
-  void Paste() {
-    const Cell cell = FreeCell();
-    if (clip.ClipState == kClipPendingCut && clip.ClipSource > 0) {
-      PasteCutElement(clip, scheme, cell.row, cell.column);
-    } else if (clip.ClipState == kClipCopy) {
-      PasteNewElement(scheme, clip.ClipText, cell.row, cell.column, '.');
-    }
-  }
+  void Paste() { doc.Paste(FreeCell()); }
 
-  void Delete(int n) {
-    NoteElementDeleted(clip, n);
-    DeleteElement(scheme, n);
-  }
+  void Delete(int n) { doc.Delete(CellOf(n)); }
 
   void Step() {
     if (scheme.ElementCount() == 0) return Place();
@@ -80,20 +81,17 @@ class EditingRoundTrip : public ::testing::Test {
       case 4:
         return Delete(n);
       case 5:
-        if (scheme.GetControlPoint(n) > 0) {
-          RemoveControlPoint(scheme, n);
-        } else {
-          SetNewControlPoint(scheme, n);
-        }
+        // Wires and forks never carry a control point.
+        if (scheme.GetCode(n) > 8) doc.ToggleControlPoint(CellOf(n));
         return;
       case 6:
-        Rotate(scheme, n, static_cast<Rotation>(1 + random() % 3));
+        doc.Rotate(CellOf(n), static_cast<Rotation>(1 + random() % 3));
         return;
       case 7:
         if (random() % 2) {
-          CopyElement(clip, scheme, n, '.');
+          doc.Copy(CellOf(n));
         } else {
-          CutElement(clip, scheme, n, '.');
+          doc.Cut(CellOf(n));
         }
         return;
       default:
@@ -121,11 +119,10 @@ class EditingRoundTrip : public ::testing::Test {
 
   std::mt19937 random{2026};
   test::RecordingMessenger messages;
-  Scheme scheme{messages};
-  Clipboard clip;
-  WorkingTimes times;
-  TimeScaleStats stats;
-  ParameterContext context{scheme, times, stats, messages};
+  test::RecordingFileChooser files;
+  test::RecordingTextInput text_input;
+  Document doc{messages, files, text_input};
+  const Scheme& scheme = doc.scheme();
 };
 
 TEST_F(EditingRoundTrip, EveryEditedSchemeOpensAgainFromItsFile) {

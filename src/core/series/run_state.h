@@ -39,9 +39,17 @@ struct RunState {
   // point in turn.
   std::vector<float> result_store;
 
+  // The calculated (Re, Im) pairs of a frequency run, kept aside when the
+  // store is rewritten into the characteristics shown; empty until then.
+  std::vector<float> raw_frequency_results;
+
   // Chain outputs by node: component c of point j of the chain ending at
   // node k (1..K) is at kind * ((k - 1) + j * K) + c.
   std::vector<double> data_chains;
+
+  // Per control point 1..V (entry 0 unused): the last point stored in this
+  // run, -1 before any; after an interruption it tells how far each got.
+  std::vector<int> stored_until;
 
   bool calculating = false;
   bool results_ready = false;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/run_state.h"
+#include "series/run_state.h"
 
 namespace kortiv {
 
