@@ -152,6 +152,14 @@ void Document::ResetHistory() {
   history_.Clear();
 }
 
+void Document::ModelReplaced() {
+  ResetHistory();
+  DocumentChange change;
+  change.scheme = change.replaced = change.state = change.results = change.status = true;
+  change.clipboard = true;
+  Notify(change);
+}
+
 // --- Editing -------------------------------------------------------------------
 
 void Document::NoteCellSelected() {

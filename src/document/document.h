@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "analysis/chain_graph.h"
-#include "series/run_state.h"
 #include "document/command_state.h"
 #include "document/model_state.h"
 #include "document/run_job.h"
@@ -246,6 +245,9 @@ class Document {
   void SchemeEdited();
   void ClearScheme();
   void ResetHistory();
+  // Another model took the place of the last one (new, opened, example):
+  // a fresh undo history and every view told.
+  void ModelReplaced();
   void SetStatus(int panel, std::string_view text);
   void ClearStatus();
   void UpdateCaption();

@@ -90,11 +90,7 @@ void Document::ClearToNew() {
   model_state_ = ModelState::kNew;
   model_name_ = std::string(kNoName);
   caption_ = "Kortiv: noname";
-  ResetHistory();
-  DocumentChange change;
-  change.scheme = change.replaced = change.state = change.results = change.status = true;
-  change.clipboard = true;
-  Notify(change);
+  ModelReplaced();
 }
 
 bool Document::New() {
@@ -132,11 +128,7 @@ bool Document::OpenFile(const std::string& path) {
   save_enabled_ = false;
   if (scheme_.ElementCount() > 0) whole_scheme_enabled_ = true;
   UpdateCaption();
-  ResetHistory();
-  DocumentChange change;
-  change.scheme = change.replaced = change.state = change.results = change.status = true;
-  change.clipboard = true;
-  Notify(change);
+  ModelReplaced();
   return true;
 }
 
@@ -233,11 +225,7 @@ bool Document::LoadExample(int k) {
   file_path_ = std::string(kBuiltinExamplePath);
   whole_scheme_enabled_ = true;
   UpdateCaption();
-  ResetHistory();
-  DocumentChange change;
-  change.scheme = change.replaced = change.state = change.results = change.status = true;
-  change.clipboard = true;
-  Notify(change);
+  ModelReplaced();
   return true;
 }
 

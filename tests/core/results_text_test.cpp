@@ -6,24 +6,12 @@
 #include <fstream>
 #include <sstream>
 
+#include "numbered_run.h"
 #include "recording_messenger.h"
 #include "results/results_headings.h"
 
 namespace kortiv {
 namespace {
-
-// A run with `control_points` values per point; value v of point j is
-// j + v / 10, the argument j / 2.
-void MakeRun(RunState& run, RunKind kind, int last_point, int control_points) {
-  run.kind = kind;
-  run.last_point = last_point;
-  run.control_points = control_points;
-  run.result_store.resize(static_cast<std::size_t>(run.RowWidth()) * (last_point + 1));
-  for (int j = 0; j <= last_point; ++j) {
-    run.ResultAt(j, 0) = j / 2.0f;
-    for (int e = 1; e < run.RowWidth(); ++e) run.ResultAt(j, e) = j + e / 10.0f;
-  }
-}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -38,7 +26,7 @@ std::vector<std::string> Lines(const std::string& text) {
 
 TEST(ResultsText, TimeRunWithTwoControlPoints) {
   RunState run;
-  MakeRun(run, RunKind::kTime, 2, 2);
+  test::MakeNumberedRun(run, RunKind::kTime, 2, 2);
   const ResultsTextSource source{
       run, ResultsKind::kTimeRun, {}, "Kortiv: m : name", "08.12.2026 04:00:00"};
   const std::string text = ResultsText(source, WholeRange(2));
@@ -56,7 +44,7 @@ TEST(ResultsText, TimeRunWithTwoControlPoints) {
 
 TEST(ResultsText, PointNumbersAreRightAlignedInFourCharacters) {
   RunState run;
-  MakeRun(run, RunKind::kTime, 1000, 0);
+  test::MakeNumberedRun(run, RunKind::kTime, 1000, 0);
   const ResultsTextSource source{run, ResultsKind::kTimeRun, {}, "c", "d"};
   auto lines = Lines(ResultsText(source, {9, 1, 10}));
   EXPECT_EQ(lines[3], "   9\t4.5000E+00");
@@ -68,7 +56,7 @@ TEST(ResultsText, PointNumbersAreRightAlignedInFourCharacters) {
 
 TEST(ResultsText, FrequencyRowsListBothValuesOfEachPointWithTheSystemSeparator) {
   RunState run;
-  MakeRun(run, RunKind::kFrequency, 0, 2);
+  test::MakeNumberedRun(run, RunKind::kFrequency, 0, 2);
   const ResultsTextSource source{run, ResultsKind::kFrequencyLg, {}, "c", "d", ','};
   const auto lines = Lines(ResultsText(source, WholeRange(0)));
   EXPECT_EQ(lines[3], "   0\t0,0000E+00\t1,0000E-01\t2,0000E-01\t3,0000E-01\t4,0000E-01");
@@ -78,7 +66,7 @@ TEST(ResultsText, FrequencyRowsListBothValuesOfEachPointWithTheSystemSeparator) 
 // reported, not passed off as saved.
 TEST(ResultsText, FileWritingIsCheckedToTheEnd) {
   RunState run;
-  MakeRun(run, RunKind::kTime, 2000, 3);
+  test::MakeNumberedRun(run, RunKind::kTime, 2000, 3);
   const ResultsTextSource source{run, ResultsKind::kTimeRun, {}, "c", "d"};
   const auto path = std::filesystem::temp_directory_path() / "kortiv_results_text_test.txt";
   test::RecordingMessenger messages;

@@ -8,25 +8,13 @@
 #include <memory>
 #include <sstream>
 
+#include "numbered_run.h"
 #include "recording_messenger.h"
 
 namespace kortiv {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Value v of point j is j + v / 10 (exact halves and tenths as floats), the
-// argument j / 2.
-void MakeRun(RunState& run, RunKind kind, int last_point, int control_points) {
-  run.kind = kind;
-  run.last_point = last_point;
-  run.control_points = control_points;
-  run.result_store.resize(static_cast<std::size_t>(run.RowWidth()) * (last_point + 1));
-  for (int j = 0; j <= last_point; ++j) {
-    run.ResultAt(j, 0) = j / 2.0f;
-    for (int e = 1; e < run.RowWidth(); ++e) run.ResultAt(j, e) = j + e / 10.0f;
-  }
-}
 
 // Runs a Python program with openpyxl (Debian's python3-openpyxl, so the system
 // interpreter), an independent reader and writer of
@@ -74,7 +62,7 @@ class ResultsWorkbookTest : public ::testing::Test {
 
 TEST_F(ResultsWorkbookTest, TitleBlockMergesAndCentresItsCells) {
   RunState run;
-  MakeRun(run, RunKind::kTime, 3, 2);
+  test::MakeNumberedRun(run, RunKind::kTime, 3, 2);
   ASSERT_TRUE(Write(run, ResultsKind::kTimeRun, WholeRange(3)));
   EXPECT_TRUE(messenger_.entries.empty());
   const std::string out = RunPython(
@@ -95,7 +83,7 @@ TEST_F(ResultsWorkbookTest, TitleBlockMergesAndCentresItsCells) {
 
 TEST_F(ResultsWorkbookTest, HeadingRowIsBoldCentredAndThirtyHigh) {
   RunState run;
-  MakeRun(run, RunKind::kTime, 3, 2);
+  test::MakeNumberedRun(run, RunKind::kTime, 3, 2);
   ASSERT_TRUE(Write(run, ResultsKind::kTimeRun, WholeRange(3)));
   const std::string out =
       RunPython(folder_, Reader("print(ws.row_dimensions[4].height)\n"
@@ -113,7 +101,7 @@ TEST_F(ResultsWorkbookTest, HeadingRowIsBoldCentredAndThirtyHigh) {
 
 TEST_F(ResultsWorkbookTest, ValuesAreNumbersInTheirColumnsForTheChosenPoints) {
   RunState run;
-  MakeRun(run, RunKind::kTime, 10, 2);
+  test::MakeNumberedRun(run, RunKind::kTime, 10, 2);
   ASSERT_TRUE(Write(run, ResultsKind::kTimeRun, PointFilter{0, 3, 10}));
   const std::string out =
       RunPython(folder_, Reader("for row in ws.iter_rows(min_row=5, values_only=True): "
@@ -132,7 +120,7 @@ TEST_F(ResultsWorkbookTest, ValuesAreNumbersInTheirColumnsForTheChosenPoints) {
 
 TEST_F(ResultsWorkbookTest, FrequencyRunHasTwoColumnsPerControlPoint) {
   RunState run;
-  MakeRun(run, RunKind::kFrequency, 1, 2);
+  test::MakeNumberedRun(run, RunKind::kFrequency, 1, 2);
   ASSERT_TRUE(Write(run, ResultsKind::kFrequencyLgDb, WholeRange(1), {true, true}));
   const std::string out = RunPython(folder_, Reader("print([c.value for c in ws[4]])\n"
                                                     "print(['%.8g' % c.value for c in ws[6]])\n"));
@@ -151,7 +139,7 @@ TEST_F(ResultsWorkbookTest, ExistingWorkbookGetsTheResultsAsItsNewFirstSheet) {
           path_ + "')\n");
   ASSERT_EQ(made, "");
   RunState run;
-  MakeRun(run, RunKind::kTime, 2, 1);
+  test::MakeNumberedRun(run, RunKind::kTime, 2, 1);
   ASSERT_TRUE(Write(run, ResultsKind::kTimeRun, WholeRange(2)));
   EXPECT_TRUE(messenger_.entries.empty());
   const std::string out = RunPython(
@@ -170,7 +158,7 @@ TEST_F(ResultsWorkbookTest, ExistingWorkbookGetsTheResultsAsItsNewFirstSheet) {
 
 TEST_F(ResultsWorkbookTest, SecondSaveIntoTheSameWorkbookAddsAnotherSheet) {
   RunState run;
-  MakeRun(run, RunKind::kTime, 2, 1);
+  test::MakeNumberedRun(run, RunKind::kTime, 2, 1);
   ASSERT_TRUE(Write(run, ResultsKind::kTimeRun, WholeRange(2)));
   ASSERT_TRUE(Write(run, ResultsKind::kTimeRun, PointFilter{1, 1, 2}));
   const std::string out = RunPython(
@@ -191,7 +179,7 @@ std::string FileText(const std::string& path) {
 TEST_F(ResultsWorkbookTest, FileThatIsNotAWorkbookIsReportedAndLeftAsItWas) {
   std::ofstream(path_) << "not a workbook";
   RunState run;
-  MakeRun(run, RunKind::kTime, 2, 1);
+  test::MakeNumberedRun(run, RunKind::kTime, 2, 1);
   EXPECT_FALSE(Write(run, ResultsKind::kTimeRun, WholeRange(2)));
   EXPECT_EQ(messenger_.Texts(), std::vector<std::string>{"Не удалось открыть файл Excel " + path_ +
                                                          " или связаться с листом."});
@@ -202,7 +190,7 @@ TEST_F(ResultsWorkbookTest, FileThatIsNotAWorkbookIsReportedAndLeftAsItWas) {
 TEST_F(ResultsWorkbookTest, WorkbookInAMissingFolderIsReported) {
   path_ = (folder_ / "missing" / "results.xlsx").string();
   RunState run;
-  MakeRun(run, RunKind::kTime, 2, 1);
+  test::MakeNumberedRun(run, RunKind::kTime, 2, 1);
   EXPECT_FALSE(Write(run, ResultsKind::kTimeRun, WholeRange(2)));
   EXPECT_EQ(messenger_.Texts(), std::vector<std::string>{"Не удалось создать файл Excel " + path_ +
                                                          " или связаться с её листом."});

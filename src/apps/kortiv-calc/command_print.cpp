@@ -16,7 +16,6 @@
 #include <optional>
 
 #include "batch_document.h"
-#include "series/run_state.h"
 #include "commands.h"
 #include "draw/plot_painter.h"
 #include "draw/printout.h"
@@ -31,6 +30,7 @@
 #include "results/plot_setup.h"
 #include "results/plot_state.h"
 #include "results/results_text.h"
+#include "series/run_state.h"
 #include "support/number_format.h"
 #include "support/stream_messenger.h"
 

@@ -80,7 +80,8 @@ bool WriteResultsText(const std::string& path, const ResultsTextSource& source,
 }
 
 bool WriteResultsText(const std::string& path, const std::string& text, Messenger& messenger) {
-  return WriteTextFile(path, [&](std::ostream& out) { out << text; }, messenger);
+  return WriteTextFile(
+      path, [&](std::ostream& out) { out << text; }, messenger);
 }
 
 std::string ModelCaption(const std::string& path, const std::string& model_name) {

@@ -22,7 +22,6 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes);
 
 // The same for a text written piece by piece into a stream by `write`, so
 // that a text larger than memory is never held whole.
-bool WriteStreamReplacing(const std::string& path,
-                          const std::function<void(std::ostream&)>& write);
+bool WriteStreamReplacing(const std::string& path, const std::function<void(std::ostream&)>& write);
 
 }  // namespace kortiv
