@@ -1,13 +1,9 @@
 #include "document/results_export.h"
 
-#include <sys/stat.h>
-
-#include <algorithm>
-#include <cctype>
-
 #include "document/file_chooser.h"
 #include "results/results_text.h"
 #include "results/results_workbook.h"
+#include "support/file_io.h"
 #include "support/messenger.h"
 
 namespace kortiv {
@@ -17,18 +13,6 @@ constexpr std::string_view kSaveTitle = "Сохранить результаты
 constexpr std::string_view kReplaceQuestion = "Выбранный txt-файл существует. Переписать его?";
 constexpr std::string_view kOpenBookQuestion = "Открыть книгу в приложении для таблиц?";
 constexpr std::string_view kBookQuestionTitle = "Возник вопрос!";
-
-bool EndsWithNoCase(const std::string& name, std::string_view ending) {
-  if (name.size() < ending.size()) return false;
-  return std::equal(ending.begin(), ending.end(), name.end() - ending.size(), [](char a, char b) {
-    return a == std::tolower(static_cast<unsigned char>(b));
-  });
-}
-
-bool FileExists(const std::string& path) {
-  struct stat status {};
-  return ::stat(path.c_str(), &status) == 0;
-}
 
 FileRequest SaveRequest() {
   FileRequest request;

@@ -4,18 +4,11 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
-#include <algorithm>
-#include <cctype>
+
+#include "support/file_io.h"
 
 namespace kortiv {
 namespace {
-
-bool EndsWithNoCase(const std::string& name, std::string_view ending) {
-  if (name.size() < ending.size()) return false;
-  return std::equal(ending.begin(), ending.end(), name.end() - ending.size(), [](char a, char b) {
-    return a == std::tolower(static_cast<unsigned char>(b));
-  });
-}
 
 // As the save routine treats a name typed for the other format: a name
 // ending in ".bmp" or ".jpg" ends in the chosen extension instead.

@@ -175,14 +175,13 @@ void PrintResults(QPagedPaintDevice& device, const std::string& header,
   writer.Text(page.x1, page.top, header);
   writer.SetY(page.top + 2 * page.line_height);
   writer.Text(3 * page.x1, ResultsTitle(results.kind) + ".");
-  const std::vector<int> points = SelectedPoints(results.filter, results.run.last_point);
   for (const ListingBlock& block : ListingBlocks(results.kind, results.run.control_points)) {
     writer.Advance();
     WriteListingRow(writer, ListingHeading(results.kind, results.units, block));
-    for (int p : points) {
+    ForEachSelectedPoint(results.filter, results.run.last_point, [&](int p) {
       writer.Advance();
       WriteListingRow(writer, ListingPointRow(results.run, block, p, results.decimal_separator));
-    }
+    });
     writer.SetY(writer.y() + page.line_height);
   }
 }

@@ -1,6 +1,5 @@
 #include "results/results_workbook.h"
 
-#include <sys/stat.h>
 #include <xlsxwriter.h>
 
 #include <cstdio>
@@ -9,6 +8,7 @@
 #include <vector>
 
 #include "results/results_headings.h"
+#include "support/file_io.h"
 #include "support/messenger.h"
 #include "support/workbook_reader.h"
 
@@ -18,11 +18,6 @@ namespace {
 constexpr int kHeadingRow = 3;  // row 4
 constexpr double kHeadingHeight = 30;
 constexpr lxw_row_t kFirstDataRow = 4;
-
-bool FileExists(const std::string& path) {
-  struct stat status {};
-  return ::stat(path.c_str(), &status) == 0;
-}
 
 std::string WithoutLeadingSpaces(const std::string& text) {
   const auto first = text.find_first_not_of(' ');
@@ -79,7 +74,7 @@ class ResultsSheetWriter {
   void WriteRows(const RunState& run, const PointFilter& filter) {
     const int entries = run.PerPoint() * run.control_points + 1;  // the argument and the values
     lxw_row_t row = kFirstDataRow;
-    for (int p : SelectedPoints(filter, run.last_point)) {
+    ForEachSelectedPoint(filter, run.last_point, [&](int p) {
       worksheet_write_number(sheet_, row, 0, p, nullptr);
       const float* values = run.result_store.data() + static_cast<std::size_t>(run.RowWidth()) * p;
       for (int entry = 0; entry < entries; ++entry) {
@@ -87,7 +82,7 @@ class ResultsSheetWriter {
                                nullptr);
       }
       ++row;
-    }
+    });
   }
 
   lxw_worksheet* sheet_;

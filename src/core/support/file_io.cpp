@@ -1,8 +1,11 @@
 #include "support/file_io.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <fstream>
 
@@ -18,6 +21,18 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t ma
   return bytes;
 }
 
+bool FileExists(const std::string& path) {
+  struct stat status {};
+  return ::stat(path.c_str(), &status) == 0;
+}
+
+bool EndsWithNoCase(std::string_view name, std::string_view ending) {
+  if (name.size() < ending.size()) return false;
+  return std::equal(ending.begin(), ending.end(), name.end() - ending.size(), [](char a, char b) {
+    return a == std::tolower(static_cast<unsigned char>(b));
+  });
+}
+
 std::optional<std::size_t> FileLength(const std::string& path) {
   std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) return std::nullopt;
@@ -26,28 +41,10 @@ std::optional<std::size_t> FileLength(const std::string& path) {
   return static_cast<std::size_t>(length);
 }
 
-namespace {
-
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written <= 0) return false;
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return ::fsync(fd) == 0;
-}
-
-}  // namespace
-
 bool WriteFileReplacing(const std::string& path, std::string_view bytes) {
-  const std::string temporary = path + ".saving";
-  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  const bool written = WriteAll(fd, bytes);
-  const bool closed = ::close(fd) == 0;
-  if (written && closed && std::rename(temporary.c_str(), path.c_str()) == 0) return true;
-  std::remove(temporary.c_str());
-  return false;
+  return WriteStreamReplacing(path, [bytes](std::ostream& out) {
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  });
 }
 
 bool WriteStreamReplacing(const std::string& path,

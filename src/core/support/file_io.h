@@ -13,6 +13,12 @@ namespace kortiv {
 // nothing when it cannot be opened.
 std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t max_bytes);
 
+// Whether something exists at `path`.
+bool FileExists(const std::string& path);
+
+// Whether a file name ends in `ending` (given in lower case), in any case.
+bool EndsWithNoCase(std::string_view name, std::string_view ending);
+
 // The length of a file; nothing when it cannot be opened.
 std::optional<std::size_t> FileLength(const std::string& path);
 

@@ -446,7 +446,6 @@ void TfrmCustom::GridColourChosen(int index) {
 void TfrmCustom::ColourChosen(int index) {
   if (index < 0) return;
   ChosenRecord()[0] = static_cast<std::int16_t>(index);
-  colours_changed_ = true;
   RedrawPreviews();
   CheckDuplicates();
 }

@@ -79,7 +79,6 @@ class TfrmCustom : public QDialog {
   bool results_;
   Messenger& messenger_;
   PlotStyles backup_;
-  bool colours_changed_ = false;
   bool plot_outdated_ = false;
   SettingsOutcome outcome_;
 
